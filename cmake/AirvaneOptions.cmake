@@ -4,7 +4,8 @@ add_compile_definitions(
     QT_USE_QSTRINGBUILDER
     QT_DISABLE_DEPRECATED_BEFORE=0x050F00
     AIRVANE_FTP_HOST="${AIRVANE_FTP_HOST}"
-    AIRVANE_WEB_HOST="${AIRVANE_WEB_HOST}")
+    AIRVANE_WEB_HOST="${AIRVANE_WEB_HOST}"
+    AIRVANE_VERSION="${PROJECT_VERSION}")
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options(-Wall -Wextra -Wno-unused-parameter)

@@ -12,6 +12,10 @@ QString authenticationKeyword(int authAlgorithm);   // "open", "WPA2PSK", ... or
 QString encryptionKeyword(int cipherAlgorithm);     // "none", "AES", ... or "Other"
 QString ssidHex(const QString &ssid);               // UTF-8 bytes, two uppercase hex digits each
 
+// The SSID's name element shows characters that XML cannot carry at all (U+0001 ... U+001F except
+// tab, LF and CR, U+FFFE, U+FFFF, lone surrogates) as U+FFFD; the hex element still names the
+// network exactly. A profile name or key with such a character cannot be stored under that name
+// or key, so no document is made: the result is empty and the service refuses it.
 QString openProfile(const QString &profileName, const QString &ssid, int authAlgorithm,
                     int cipherAlgorithm, bool hidden, bool autoConnect);
 QString securedProfile(const QString &profileName, const QString &ssid, int authAlgorithm,

@@ -80,6 +80,8 @@ public:
     void removeAdapter(int index);                  // unplugged: gone from enumeration and calls fail
     void setAdapterState(int index, int state);
     void setAdapterSupportsWpa3(int index, bool supported);
+    void setAdapterRadio(int index, bool softwareOn, bool hardwareOn);
+    Adapter adapter(int index) const;
     int adapterCount() const;
     Guid adapterGuid(int index) const;
 
@@ -87,23 +89,34 @@ public:
     void setNetworkInRange(const std::string &ssid, bool inRange);   // leaving range drops a connection
     void setSignalQuality(const std::string &ssid, uint32_t quality);
     void clearNetworks();
+    std::vector<Network> networks() const;
 
     // Profiles stored per adapter (by adapter index), XML as the service keeps it.
     void addStoredProfile(int adapterIndex, const std::u16string &xml);
+    // flags as for setProfile (2: a per-user profile, listed with flags 6). A document the service
+    // would refuse is not stored; false then.
+    bool addStoredProfile(int adapterIndex, const std::u16string &xml, uint32_t flags);
     std::vector<std::u16string> storedProfileNames(int adapterIndex) const;
     std::u16string storedProfileXml(int adapterIndex, const std::u16string &name) const;
     // Makes the adapter connected to the network of a stored profile, without notifications.
     void setConnected(int adapterIndex, const std::u16string &profileName);
+    // The profile the adapter is connected through; empty when it is not connected.
+    std::u16string connectedProfile(int adapterIndex) const;
 
     // Failure injection: the next `times` calls of `call` return `error` (times < 0: every call).
     void failCall(Call call, uint32_t error, int times = 1);
     void clearFailures();
     int callCount(Call call) const;
+    // The next `times` scans end with a scan-fail notification carrying `reasonCode`.
+    void failScans(uint32_t reasonCode, int times = 1);
 
     // Timing of asynchronous work (milliseconds; 0 = as soon as the notification thread runs).
     void setScanDelay(int ms);
     void setConnectDelay(int ms);
     void setBackgroundScanInterval(int ms);         // 0 = no background scans
+    int scanDelay() const;
+    int connectDelay() const;
+    int backgroundScanInterval() const;
     // Delivers a scan-complete notification nobody asked for (the service's own background scan).
     void triggerBackgroundScan();
     // Blocks until every notification queued so far has been delivered.
@@ -116,6 +129,7 @@ public:
         std::string ssidBytes;              // bytes decoded from hex (or from name when no hex)
         std::u16string ssidName;
         bool nonBroadcast = false;
+        std::u16string connectionType;      // "ESS" or "IBSS"
         std::u16string connectionMode;
         std::u16string authentication;
         std::u16string encryption;

@@ -1,0 +1,328 @@
+// How long listing networks takes: (a) the engine building the two lists from the simulated
+// service, (b) the main window filling its lists, beside a bare QTreeWidget filled with the same
+// texts, (c) process start to the first listing on screen, beside a bare Qt window with a tree.
+// Usage: bench_listing [--repeat N]. The program runs itself as a child for (c).
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "platform/wlan/SimulatedWlanClient.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "ui/main/AirvaneLite.h"
+#include "wireless/WirelessConnect.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QMainWindow>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Sim = wlan::SimulatedWlanClient;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+double timeMs(const std::function<void()> &work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+std::shared_ptr<Sim> worldWith(int networks)
+{
+    auto sim = std::make_shared<Sim>();
+    Sim::Adapter adapter;
+    adapter.guid.data1 = 0x0BE4C400;
+    adapter.description = u"Bench adapter";
+    sim->addAdapter(adapter);
+    for (int i = 0; i < networks; ++i) {
+        Sim::Network network;
+        network.ssid = "Network-" + std::to_string(i);
+        network.securityEnabled = i % 3 != 0;
+        network.authAlgorithm = network.securityEnabled ? 7 : 1;
+        network.cipherAlgorithm = network.securityEnabled ? 4 : 0;
+        network.signalQuality = uint32_t(i % 101);
+        Sim::Bss bss;
+        bss.bssid = {0x02, 0x00, 0x00, uint8_t(i >> 16), uint8_t(i >> 8), uint8_t(i)};
+        bss.centerFrequencyKHz = 2412000 + uint32_t(i % 13) * 5000;
+        network.bss = {bss};
+        sim->addNetwork(network);
+    }
+    return sim;
+}
+
+QVector<WirelessAP> records(int count, bool profiles)
+{
+    QVector<WirelessAP> list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        WirelessAP r;
+        r.ssid = QStringLiteral("Network-%1").arg((i * 7919) % count);
+        r.profileName = profiles ? QStringLiteral("Profile-%1").arg(i) : r.ssid;
+        r.cipherText = QStringLiteral("AES (CCMP)");
+        r.cipherAlgorithm = 4;
+        r.signal = QStringLiteral("%1% (%2 dBm)").arg(i % 101).arg((i % 101) / 2 - 100);
+        r.securityText = QStringLiteral("Yes");
+        r.isSecured = true;
+        r.credentials = QStringLiteral("Required");
+        r.authText = QStringLiteral("WPA2-Personal (WPA2-PSK)");
+        r.authAlgorithm = 7;
+        r.bssType = QStringLiteral("Infrastructure");
+        r.connectable = QStringLiteral("Yes");
+        r.bssidCount = QStringLiteral("1");
+        r.notConnectableReason = QStringLiteral("The network is connectable. (0)");
+        r.phyTypeCount = QStringLiteral("1");
+        r.flagsText = profiles ? QStringLiteral("Has profile") : QStringLiteral("No profile");
+        r.flags = profiles ? 2 : 0;
+        r.connectionText = QStringLiteral("No");
+        r.channel = QString::number(i % 13 + 1);
+        r.bssid = QStringLiteral("02:00:00:00:%1:%2").arg((i >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+                      .arg(i & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+        r.phyType = QStringLiteral("802.11n");
+        r.frequency = QStringLiteral("%1 MHz").arg(2412 + (i % 13) * 5);
+        r.band = QStringLiteral("2.4 GHz");
+        list << r;
+    }
+    return list;
+}
+
+QStringList rowTexts(const WirelessAP &r, bool withProfile)
+{
+    QStringList texts;
+    if (withProfile)
+        texts << r.profileName;
+    texts << r.ssid << r.cipherText << r.signal << r.securityText << r.authText << r.bssType
+          << r.credentials << r.connectable << r.bssidCount << r.notConnectableReason
+          << r.phyTypeCount << r.flagsText << r.connectionText << r.bssid << r.channel << r.phyType
+          << r.frequency << r.band;
+    return texts;
+}
+
+// A bare window: two sorted tree widgets with the same columns, nothing else.
+struct BareWindow {
+    QMainWindow window;
+    QTreeWidget *networks;
+    QTreeWidget *profiles;
+
+    BareWindow()
+    {
+        auto *central = new QWidget;
+        auto *layout = new QVBoxLayout(central);
+        networks = new QTreeWidget;
+        profiles = new QTreeWidget;
+        networks->setColumnCount(18);
+        profiles->setColumnCount(19);
+        for (QTreeWidget *list : {networks, profiles}) {
+            list->setSortingEnabled(true);
+            list->sortByColumn(0, Qt::AscendingOrder);
+            layout->addWidget(list);
+        }
+        window.setCentralWidget(central);
+        window.resize(1260, 600);
+    }
+
+    void fill(const QVector<WirelessAP> &networkRecords, const QVector<WirelessAP> &profileRecords)
+    {
+        for (const WirelessAP &r : networkRecords)
+            networks->addTopLevelItem(new QTreeWidgetItem(rowTexts(r, false)));
+        for (const WirelessAP &r : profileRecords)
+            profiles->addTopLevelItem(new QTreeWidgetItem(rowTexts(r, true)));
+    }
+};
+
+void useTemporarySettings()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Airvane Lite"));
+}
+
+// ---- (c) children ---------------------------------------------------------------------------
+
+int childProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Airvane Lite"));
+    writeDefaultSettings();
+    auto *window = new AirvaneLite;
+    auto *list = window->findChild<QTreeWidget *>(QStringLiteral("networkList"));
+    QObject::connect(window, &AirvaneLite::allWirelessNetworksData, window, [window, list] {
+        if (list->topLevelItemCount() == 0)
+            return;
+        // Reported once the rows have been painted.
+        window->repaint();
+        std::printf("listed %d\n", list->topLevelItemCount());
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    window->show();
+    return qApp->exec();
+}
+
+int childBare()
+{
+    auto *bare = new BareWindow;
+    bare->window.show();
+    QTimer::singleShot(0, [bare] {
+        bare->fill(records(10, false), records(3, true));
+        bare->window.repaint();
+        std::printf("listed %d\n", bare->networks->topLevelItemCount());
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    return qApp->exec();
+}
+
+double startToListingMs(const QString &mode, const QString &configHome)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("AIRVANE_WLAN"), QStringLiteral("simulated"));
+    if (!env.contains(QStringLiteral("DISPLAY")) && !env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+    if (!child.waitForStarted(10000))
+        return -1;
+    QByteArray out;
+    while (!out.contains("listed") && child.state() != QProcess::NotRunning) {
+        child.waitForReadyRead(20000);
+        out += child.readAllStandardOutput();
+    }
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    child.waitForFinished(10000);
+    return out.contains("listed") ? ms : -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args.at(1) == QLatin1String("--child"))
+        return args.at(2) == QLatin1String("app") ? childProgram() : childBare();
+
+    int repeat = 7;
+    const int at = args.indexOf(QStringLiteral("--repeat"));
+    if (at > 0 && at + 1 < args.size())
+        repeat = std::max(1, args.at(at + 1).toInt());
+    useTemporarySettings();
+    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
+
+    std::printf("Airvane Lite listing benchmark (median of %d runs; times in ms)\n\n", repeat);
+
+    // (a) The engine alone, on this thread, for growing worlds.
+    std::printf("(a) engine listing on the simulated service\n");
+    std::printf("    %-10s %12s %16s\n", "networks", "time", "per network (us)");
+    WirelessConnect *engine = WirelessConnect::instance();
+    for (int count : {10, 100, 1000}) {
+        engine->reset();
+        wlan::setDefaultClient(worldWith(count));
+        engine->initWlan();
+        std::vector<double> runs;
+        for (int i = 0; i < repeat; ++i)
+            runs.push_back(timeMs([engine] { engine->setWirelessNetworks(0, false); }));
+        const double ms = median(runs);
+        std::printf("    %-10d %12.3f %16.2f\n", count, ms, ms * 1000.0 / count);
+    }
+    engine->reset();
+
+    // (b) Filling the two lists with 1000 records each, painted.
+    const int fillCount = 1000;
+    const QVector<WirelessAP> networkRecords = records(fillCount, false);
+    const QVector<WirelessAP> profileRecords = records(fillCount, true);
+    std::vector<double> bareRuns;
+    {
+        BareWindow bare;
+        bare.window.show();
+        (void)QTest::qWaitForWindowExposed(&bare.window);
+        for (int i = 0; i < repeat; ++i) {
+            bare.networks->clear();
+            bare.profiles->clear();
+            QCoreApplication::processEvents();
+            bareRuns.push_back(timeMs([&] {
+                bare.fill(networkRecords, profileRecords);
+                bare.window.repaint();
+                QCoreApplication::processEvents();
+            }));
+        }
+    }
+    std::vector<double> windowRuns;
+    {
+        wlan::setDefaultClient(worldWith(0));
+        AirvaneLite window;
+        window.show();
+        (void)QTest::qWaitForWindowExposed(&window);
+        QTest::qWait(200);
+        for (int i = 0; i < repeat; ++i) {
+            window.setNetworksScanCompleted();
+            QCoreApplication::processEvents();
+            windowRuns.push_back(timeMs([&] {
+                window.setWirelessData(networkRecords);
+                window.setProfileWlanData(profileRecords);
+                window.repaint();
+                QCoreApplication::processEvents();
+            }));
+        }
+        window.shutdown();
+    }
+    const double bareMs = median(bareRuns);
+    const double windowMs = median(windowRuns);
+    std::printf("\n(b) filling both lists with %d records each (to the first paint)\n", fillCount);
+    std::printf("    %-40s %12s %8s\n", "", "time", "ratio");
+    std::printf("    %-40s %12.3f %8.2f\n", "bare QTreeWidget (baseline)", bareMs, 1.0);
+    std::printf("    %-40s %12.3f %8.2f\n", "AirvaneLite setWirelessData/Profile", windowMs,
+                bareMs > 0 ? windowMs / bareMs : 0.0);
+
+    // (c) Process start to the first listing shown, each child in a fresh settings home.
+    // The first start of a fresh settings home also writes every default; later starts do not.
+    std::vector<double> bareStart;
+    std::vector<double> firstStart;
+    std::vector<double> laterStart;
+    for (int i = 0; i < repeat; ++i) {
+        QTemporaryDir home;
+        bareStart.push_back(startToListingMs(QStringLiteral("bare"), home.path()));
+        QTemporaryDir appHome;
+        firstStart.push_back(startToListingMs(QStringLiteral("app"), appHome.path()));
+        laterStart.push_back(startToListingMs(QStringLiteral("app"), appHome.path()));
+    }
+    const double bareStartMs = median(bareStart);
+    std::printf("\n(c) process start to the first listing shown\n");
+    std::printf("    %-40s %12s %8s\n", "", "time", "ratio");
+    std::printf("    %-40s %12.1f %8.2f\n", "bare Qt window with a tree (baseline)", bareStartMs, 1.0);
+    for (const auto &entry : {std::make_pair("Airvane Lite, first start", median(firstStart)),
+                              std::make_pair("Airvane Lite, later start", median(laterStart))}) {
+        std::printf("    %-40s %12.1f %8.2f\n", entry.first, entry.second,
+                    bareStartMs > 0 ? entry.second / bareStartMs : 0.0);
+    }
+    for (const std::vector<double> *runs : {&bareStart, &firstStart, &laterStart}) {
+        if (std::any_of(runs->begin(), runs->end(), [](double ms) { return ms < 0; })) {
+            std::printf("    (a child did not report a listing)\n");
+            break;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,76 @@
+#include "app/appearance/AppFont.h"
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+
+namespace {
+
+QString fallbackFamily()
+{
+    return QStringLiteral("Segoe UI");
+}
+
+constexpr int fallbackSize = 12;
+
+} // namespace
+
+const QVector<FontTableEntry> &fontTable()
+{
+    static const QVector<FontTableEntry> table{
+        {QStringLiteral("Arial"), QStringLiteral(":/Fonts/arial.ttf")},
+        {QStringLiteral("MS Shell Dlg 2"), QString()},
+        {QStringLiteral("Roboto"), QStringLiteral(":/Fonts/Roboto-Regular.ttf")},
+        {QStringLiteral("Segoe UI"), QStringLiteral(":/Fonts/segoeui.ttf")},
+        {QStringLiteral("Segoe UI Variable"), QStringLiteral(":/Fonts/SegUIVar.ttf")},
+        {QStringLiteral("Segoe UI Variable Display"), QStringLiteral(":/Fonts/SegUIVar.ttf")},
+    };
+    return table;
+}
+
+QStringList fontFamilies()
+{
+    QStringList families;
+    for (const FontTableEntry &entry : fontTable())
+        families << entry.family;
+    return families;
+}
+
+const QVector<int> &fontSizes()
+{
+    static const QVector<int> sizes{72, 48, 36, 28, 26, 24, 22, 20, 18, 16, 14, 12, 11, 10};
+    return sizes;
+}
+
+QString fontFamily()
+{
+    const QString group = QLatin1String(SettingsGroup::Fonts);
+    const QString key = QLatin1String(SettingsKey::Family);
+    const QString family = readSetting(group, key, fallbackFamily()).toString();
+    if (fontFamilies().contains(family))
+        return family;
+    writeSetting(group, key, fallbackFamily());
+    return fallbackFamily();
+}
+
+int fontSize()
+{
+    const QString group = QLatin1String(SettingsGroup::Fonts);
+    const QString key = QLatin1String(SettingsKey::Size);
+    // Compared as text so that "12.5", " 12" or a boolean never pass for an allowed size.
+    const QString stored = readSetting(group, key, fallbackSize).toString();
+    for (int size : fontSizes()) {
+        if (stored == QString::number(size))
+            return size;
+    }
+    writeSetting(group, key, fallbackSize);
+    return fallbackSize;
+}
+
+QFont applicationFont(bool bold)
+{
+    QFont font(fontFamily());
+    font.setPixelSize(fontSize());
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}

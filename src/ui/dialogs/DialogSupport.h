@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace dialogs {
+
+// The list name the engine gives a network that hides its SSID, in the interface language.
+// Taken from the engine's own translation so that the comparison holds in every language.
+QString hiddenNetworkName();
+
+// An SVG icon from the program's resources rendered at the widget's device pixel ratio.
+QPixmap svgPixmap(const QString &resource, const QSize &size, qreal devicePixelRatio = 1.0);
+
+// Makes sure the icon resources are registered (the static library would otherwise drop them).
+void ensureIconResources();
+
+} // namespace dialogs

@@ -1,0 +1,1026 @@
+#include "ui/main/AirvaneLite.h"
+#include "ui_AirvaneLite.h"
+
+#include "app/appearance/AppFont.h"
+#include "app/settings/SettingsEnums.h"
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "log/LogView.h"
+#include "ui/widgets/MsgDialog.h"
+#include "ui/widgets/ScrollBar.h"
+#include "ui/widgets/WindowRules.h"
+#include "wireless/ConnectionState.h"
+#include "wireless/WirelessConnect.h"
+#include "wireless/WirelessTexts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSvgRenderer>
+#include <QSysInfo>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <iterator>
+
+static void initMainWindowResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace {
+
+constexpr int AutoRefreshIntervalMs = 10000;
+
+// Columns of the network list; the profile list has the same columns one place to the right.
+enum NetworkColumn {
+    SsidColumn = 0,
+    EncryptionColumn = 1,
+    SignalColumn = 2,
+    SecurityColumn = 3,
+    AuthColumn = 4,
+    BssTypeColumn = 5,
+    PasswordColumn = 6,
+    ConnectableColumn = 7,
+    BssidCountColumn = 8,
+    NotConnectableColumn = 9,
+    PhyTypeCountColumn = 10,
+    FlagsColumn = 11,
+    ConnectedColumn = 12,
+    MacColumn = 13,
+    ChannelColumn = 14,
+    ModeColumn = 15,
+    FrequencyColumn = 16,
+    BandColumn = 17,
+    NetworkColumnCount = 18,
+};
+
+// Panel rows 8 to 23 in display order, as network-list columns.
+constexpr int PanelNetworkColumns[] = {
+    SsidColumn, EncryptionColumn, SignalColumn, SecurityColumn, AuthColumn, ConnectableColumn,
+    NotConnectableColumn, BssTypeColumn, FlagsColumn, PasswordColumn, ConnectedColumn, MacColumn,
+    ChannelColumn, ModeColumn, FrequencyColumn, BandColumn,
+};
+
+constexpr int FirstNetworkPanelRow = 7;  // "Network:" (0-based)
+constexpr int ProfilePanelRow = 6;       // "Profile:"
+
+QPixmap svgPixmap(const QString &path, const QSize &size, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(path);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QIcon svgIcon(const QString &path)
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48})
+        icon.addPixmap(svgPixmap(path, QSize(side, side), 1.0));
+    return icon;
+}
+
+bool isConnectedRow(const QTreeWidgetItem *item, int connectedColumn)
+{
+    return item->data(connectedColumn, Qt::UserRole).toInt() == Connection::Connected;
+}
+
+} // namespace
+
+AirvaneLite::AirvaneLite(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::AirvaneLite)
+{
+    initMainWindowResources();
+    ui->setupUi(this);
+    setMinimumSize(1260, 600);
+    applyWindowOpacity(this);
+
+    refreshTimer = new QTimer(this);
+    refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    refreshTimer->setInterval(AutoRefreshIntervalMs);
+    connect(refreshTimer, &QTimer::timeout, this,
+            [this] { emit refreshWlanNetworks(currentAdapterIndex()); });
+
+    ui->adapterSelector->setFont(applicationFont());
+    ui->adapterSelector->addItem(tr("Loading data..."));
+    setInterfaceState(Interface::NotLoaded);
+    connect(ui->adapterSelector, QOverload<int>::of(&QComboBox::activated), this,
+            &AirvaneLite::adapterIndexChanged);
+
+    const qreal ratio = devicePixelRatioF();
+    ui->refreshIcon->setPixmap(svgPixmap(QStringLiteral(":/Icon/sync.svg"), QSize(20, 20), ratio));
+    ui->copyIcon->setPixmap(svgPixmap(QStringLiteral(":/Icon/copy.svg"), QSize(20, 20), ratio));
+    for (AppQLabel *icon : {ui->refreshIcon, ui->copyIcon}) {
+        icon->setFixedSize(20, 20);
+        icon->setAttribute(Qt::WA_Hover, true);
+        connect(icon, &AppQLabel::mouseEnter, icon, [icon] { icon->setCursor(Qt::PointingHandCursor); });
+        connect(icon, &AppQLabel::mouseLeave, icon, [icon] { icon->unsetCursor(); });
+    }
+    connect(ui->refreshIcon, &AppQLabel::mouseClick, this,
+            [this] { adapterIndexChanged(ui->adapterSelector->currentIndex()); });
+    connect(ui->copyIcon, &AppQLabel::mouseClick, this, &AirvaneLite::copyWirelessInformation);
+
+    buildLists();
+    buildPanel();
+    buildToolbar();
+
+    for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
+        button->setFont(applicationFont());
+    ui->settingsButton->setIcon(svgIcon(QStringLiteral(":/Icon/cog.svg")));
+    ui->exitButton->setIcon(svgIcon(QStringLiteral(":/Icon/sign-out.svg")));
+    connect(ui->settingsButton, &QPushButton::clicked, this, &AirvaneLite::openAppSettings);
+    connect(ui->refreshButton, &QPushButton::clicked, this, &AirvaneLite::refreshData);
+    connect(ui->connectButton, &QPushButton::clicked, this, &AirvaneLite::connectNetwork);
+    connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
+    ui->sideLayout->setAlignment(Qt::AlignTop | Qt::AlignRight);
+
+    buildShortcuts();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &AirvaneLite::shutdown);
+
+    applyStoredSettings();
+    startWorker();
+}
+
+AirvaneLite::~AirvaneLite()
+{
+    // A window destroyed without the application quitting must not leave a running thread behind.
+    stopWorker();
+    delete workerThread;
+    delete ui;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Construction
+
+void AirvaneLite::buildLists()
+{
+    const QFont font = applicationFont();
+    for (QTreeWidget *list : {ui->networkList, ui->profileList}) {
+        list->setVerticalScrollBar(new ScrollBar(Qt::Vertical, list));
+        list->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, list));
+        list->setFont(font);
+        list->header()->setFont(font);
+        list->setIndentation(0);
+        list->setMouseTracking(true);
+        list->setSortingEnabled(true);
+        list->sortByColumn(0, Qt::AscendingOrder);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Fitting to every row of a long list costs far more than filling it; the rows in view and
+        // a sample around them decide the width, and a cell's tooltip shows what is cut off.
+        list->header()->setResizeContentsPrecision(100);
+        connect(list, &QTreeWidget::itemEntered, list,
+                [](QTreeWidgetItem *item, int column) { item->setToolTip(column, item->text(column)); });
+        connect(list, &QTreeWidget::itemDoubleClicked, this, &AirvaneLite::connectNetwork);
+        list->viewport()->installEventFilter(this);
+    }
+    for (int column : {SsidColumn, SignalColumn, AuthColumn})
+        ui->networkList->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (int column : {0, 1, 3, 5})
+        ui->profileList->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+
+    connect(ui->networkList, &QTreeWidget::itemPressed, this, &AirvaneLite::networkItemPressed);
+    connect(ui->profileList, &QTreeWidget::itemPressed, this, &AirvaneLite::profileItemPressed);
+
+    networkPlaceholder = new QLabel(tr("No wireless data is available! Click refresh to access data."),
+                                    ui->networkList);
+    networkPlaceholder->setObjectName(QStringLiteral("networkPlaceholder"));
+    profilePlaceholder = new QLabel(tr("No wireless profiles are available."), ui->profileList);
+    profilePlaceholder->setObjectName(QStringLiteral("profilePlaceholder"));
+    for (QLabel *placeholder : {networkPlaceholder, profilePlaceholder}) {
+        placeholder->setFont(font);
+        placeholder->setAlignment(Qt::AlignCenter);
+        placeholder->setWordWrap(true);
+        placeholder->setAttribute(Qt::WA_TransparentForMouseEvents);
+        placeholder->hide();
+    }
+
+    ui->listSplitter->setCollapsible(0, false);
+    connect(ui->listSplitter, &QSplitter::splitterMoved, this, [this] {
+        writeAppSetting(QLatin1String(SettingsKey::WlanViewSize), ui->listSplitter->saveState());
+    });
+}
+
+void AirvaneLite::buildPanel()
+{
+    ui->infoPanel->setFont(applicationFont(true));
+    const QFont captionFont = applicationFont(true);
+    const QFont valueFont = applicationFont(false);
+    for (const PanelRow &row : panelRows()) {
+        row.caption->setFont(captionFont);
+        row.value->setFont(valueFont);
+        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // Long values (GUIDs, reason texts) must not push the lists aside.
+        row.value->setMaximumWidth(330);
+    }
+    for (int i = 0; i < ui->infoLayout->count(); ++i) {
+        if (QLayout *rowLayout = ui->infoLayout->itemAt(i)->layout())
+            rowLayout->setAlignment(Qt::AlignLeft);
+    }
+}
+
+void AirvaneLite::buildToolbar()
+{
+    menuToolBar = new QToolBar(this);
+    menuToolBar->setObjectName(QStringLiteral("menuToolBar"));
+    menuToolBar->setOrientation(Qt::Vertical);
+    menuToolBar->setMovable(false);
+    menuToolBar->setFloatable(false);
+    addToolBar(Qt::LeftToolBarArea, menuToolBar);
+
+    // The window's own shortcuts serve the keys; the menu entries only show them, so the two
+    // never make a key sequence ambiguous.
+    auto addEntry = [this](QMenu *menu, const QString &text, const QString &icon,
+                           const QKeySequence &keys) {
+        QAction *action = icon.isEmpty() ? menu->addAction(text) : menu->addAction(svgIcon(icon), text);
+        if (!keys.isEmpty()) {
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
+        return action;
+    };
+    auto addMenuButton = [this](const QString &text) {
+        auto *button = new QPushButton(text, menuToolBar);
+        button->setObjectName(QStringLiteral("menuButton"));
+        button->setFont(applicationFont());
+        auto *menu = new QMenu(button);
+        menu->setFont(applicationFont());
+        button->setMenu(menu);
+        menuToolBar->addWidget(button);
+        return menu;
+    };
+
+    QMenu *fileMenu = addMenuButton(tr("File"));
+    refreshAction = addEntry(fileMenu, tr("Refresh"), QString(), QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(refreshAction, &QAction::triggered, this, &AirvaneLite::refreshData);
+    connectAction = addEntry(fileMenu, tr("Connect"), QString(), QKeySequence(QStringLiteral("Ctrl+C")));
+    connect(connectAction, &QAction::triggered, this, &AirvaneLite::connectNetwork);
+    QAction *exitAction = addEntry(fileMenu, tr("Exit"), QStringLiteral(":/Icon/sign-out.svg"),
+                                   QKeySequence(QStringLiteral("Alt+F4")));
+    connect(exitAction, &QAction::triggered, this, &AirvaneLite::exitApp);
+
+    QMenu *optionsMenu = addMenuButton(tr("Options"));
+    QAction *settingsAction = addEntry(optionsMenu, tr("Settings"), QStringLiteral(":/Icon/cog.svg"),
+                                       QKeySequence(QStringLiteral("Ctrl+P")));
+    connect(settingsAction, &QAction::triggered, this, &AirvaneLite::openAppSettings);
+    QMenu *languages = optionsMenu->addMenu(tr("Languages"));
+    languages->setFont(applicationFont());
+    languages->addAction(tr("Auto select"))->setCheckable(true);
+    for (const char *name : {"English", "Русский", "Українська"})
+        languages->addAction(QString::fromUtf8(name))->setCheckable(true);
+    QMenu *themes = optionsMenu->addMenu(tr("Themes"));
+    themes->setFont(applicationFont());
+    for (const QString &name : {tr("Light"), tr("Gray"), tr("Dark")})
+        themes->addAction(name)->setCheckable(true);
+    QAction *feedbackAction = addEntry(optionsMenu, tr("Feedback"), QString(),
+                                       QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(feedbackAction, &QAction::triggered, this, &AirvaneLite::openFeedback);
+    QAction *logAction = addEntry(optionsMenu, tr("Log"), QStringLiteral(":/Icon/file.svg"),
+                                  QKeySequence(QStringLiteral("Ctrl+L")));
+    connect(logAction, &QAction::triggered, this, [this] { openLog(this); });
+    QAction *updatesAction = addEntry(optionsMenu, tr("Updates"), QStringLiteral(":/Icon/sync.svg"),
+                                      QKeySequence(QStringLiteral("Ctrl+U")));
+    connect(updatesAction, &QAction::triggered, this, &AirvaneLite::checkForAppUpdates);
+    QAction *changelogAction = addEntry(optionsMenu, tr("Changelog"), QStringLiteral(":/Icon/file-code.svg"),
+                                        QKeySequence(QStringLiteral("Ctrl+N")));
+    connect(changelogAction, &QAction::triggered, this, &AirvaneLite::openChangelog);
+
+    QMenu *hostlensMenu = addMenuButton(tr("Hostlens"));
+    QAction *openHostlens = addEntry(hostlensMenu, tr("Open"), QString(), QKeySequence());
+    connect(openHostlens, &QAction::triggered, this, &AirvaneLite::openHostlensHome);
+    addEntry(hostlensMenu, tr("About Hostlens Home"), QStringLiteral(":/Icon/external-link.svg"),
+             QKeySequence());
+
+    QMenu *aboutMenu = addMenuButton(tr("About"));
+    QAction *aboutAction = addEntry(aboutMenu, tr("Application"), QString(),
+                                    QKeySequence(QStringLiteral("Ctrl+F1")));
+    connect(aboutAction, &QAction::triggered, this, &AirvaneLite::aboutApp);
+}
+
+void AirvaneLite::buildShortcuts()
+{
+    auto add = [this](const char *keys) {
+        return new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr,
+                             Qt::ApplicationShortcut);
+    };
+    refreshShortcut = add("Ctrl+R");
+    refreshShortcut->setObjectName(QStringLiteral("refreshShortcut"));
+    connect(refreshShortcut, &QShortcut::activated, this, &AirvaneLite::refreshShortcutActivated);
+    connect(add("Ctrl+C"), &QShortcut::activated, this, &AirvaneLite::connectNetwork);
+    connect(add("Ctrl+P"), &QShortcut::activated, this, &AirvaneLite::openAppSettings);
+    connect(add("Ctrl+L"), &QShortcut::activated, this, [this] { openLog(this); });
+    connect(add("Ctrl+U"), &QShortcut::activated, this, &AirvaneLite::checkForAppUpdates);
+    connect(add("Ctrl+N"), &QShortcut::activated, this, &AirvaneLite::openChangelog);
+    connect(add("Ctrl+F"), &QShortcut::activated, this, &AirvaneLite::openFeedback);
+    connect(add("Ctrl+F1"), &QShortcut::activated, this, &AirvaneLite::aboutApp);
+}
+
+void AirvaneLite::applyStoredSettings()
+{
+    if (!restoreGeometry(readLayoutBlob(QLatin1String(SettingsKey::Position))))
+        resize(1260, 600);
+    ui->listSplitter->restoreState(readLayoutBlob(QLatin1String(SettingsKey::WlanViewSize)));
+    setFullInfo();
+    if (autoRefreshEnabled())
+        refreshTimer->start(AutoRefreshIntervalMs);
+    else
+        refreshTimer->stop();
+}
+
+void AirvaneLite::startWorker()
+{
+    if (workerThread)
+        return;
+
+    workerThread = new QThread;
+    workerThread->setObjectName(QStringLiteral("WirelessWorker"));
+    WirelessConnect *worker = WirelessConnect::instance();
+    worker->moveToThread(workerThread);
+    qRegisterMetaType<ConnectionData>("ConnectionData");
+    qRegisterMetaType<QVector<WirelessInterface>>("QVector<WirelessInterface>");
+    qRegisterMetaType<QVector<WirelessAP>>("QVector<WirelessAP>");
+    registerWirelessMetaTypes();
+
+    QMetaObject::invokeMethod(worker, "initWlan");
+
+    using W = WirelessConnect;
+    using A = AirvaneLite;
+    connect(worker, &W::wirelessInterfaceData, this, &A::setWirelessInterfaceData);
+    connect(worker, &W::appWirelessData, this, &A::setWirelessData);
+    connect(worker, &W::appProfileWlanData, this, &A::setProfileWlanData);
+    connect(this, &A::connectionRequest, worker, &W::connectOpenAP);
+    connect(this, &A::disconnectRequest, worker, &W::disconnectAP);
+    connect(this, &A::securedProfileConnectRequest, worker, &W::connectSecuredAP);
+    connect(this, &A::openProfileConnectRequest, worker, &W::connectOpenAP);
+    connect(worker, &W::apDisconnected, this, &A::setAPDisconnected);
+    connect(worker, &W::wirelessCardNotDetected, this, &A::wirelessCardNotFound);
+    connect(worker, &W::wlanInterfacesError, this, &A::setWlanInterfacesError);
+    connect(worker, &W::notifyOpenAP, this, &A::setNotifyOpenAP);
+    connect(this, &A::updateWlanInterface, worker, &W::manageWlanInterface);
+    connect(this, &A::refreshWlanNetworks, worker, &W::refreshNetworks);
+    connect(worker, &W::refreshFailed, this, &A::setRefreshFailed);
+    connect(worker, &W::networksScanCompleted, this, &A::setNetworksScanCompleted);
+    connect(worker, &W::wlanNetworksAdded, this, &A::setAllWlanNetworks);
+    connect(worker, &W::apConnecting, this, &A::setAPConnecting);
+    connect(worker, &W::apNotConnected, this, &A::setAPNotConnected);
+    connect(worker, &W::apConnectionComplete, this, &A::setAPConnected);
+    connect(worker, &W::apConnectionFailed, this, &A::setAPConnectionFailed);
+    connect(worker, &W::wlanAvailableNetworksError, this, &A::setWlanAvailableNetworksError);
+    connect(this, &A::cancelRequest, worker, &W::cancelAP, Qt::DirectConnection);
+    connect(worker, &W::apCanceled, this, &A::setAPCanceled);
+    connect(worker, &W::apCancelFailed, this, &A::setAPCancelFailed);
+    connect(this, &A::checkWirelessState, worker, &W::checkWlanState);
+    connect(worker, &W::connectedState, this, &A::setConnectedState);
+    connect(worker, &W::wlanStateDisconnected, this, &A::setDisconnectedState);
+    connect(worker, &W::noWirelessAPAvailable, this, &A::setNoWirelessAPAvailable);
+    connect(this, &A::removeWlanProfile, worker, &W::setWlanDeleteProfile);
+    connect(worker, &W::removeWlanProfileError, this, &A::setRemoveWlanProfileError);
+    connect(worker, &W::failedToGetNetworkInfo, this, &A::setFailedToGetNetworkInfo);
+    connect(worker, &W::wlanProfileRemoved, this, &A::setWlanProfileRemoved);
+    connect(this, &A::removeFailedWlanProfile, worker, &W::deleteFailedWlanProfile);
+    connect(worker, &W::wlanFailedProfileRemoved, this, &A::failedWlanProfileRemoved);
+    connect(this, &A::refreshProfiles, worker, &W::getWlanInRangeProfiles);
+    connect(worker, &W::removeInterface, this, &A::interfaceRemoved);
+    connect(this, &A::wlanUnregisterNotification, worker, &W::setWlanUnregisterNotification,
+            Qt::DirectConnection);
+    connect(worker, &W::wlanUnregisterNotificationError, this, &A::setWlanUnregisterNotificationError);
+    connect(this, &A::freeWlanResources, worker, &W::setFreeWlanResources, Qt::DirectConnection);
+
+    workerThread->start(QThread::InheritPriority);
+}
+
+void AirvaneLite::stopWorker()
+{
+    if (!workerThread || workerThread->isFinished())
+        return;
+    emit freeWlanResources();
+    workerThread->quit();
+    workerThread->wait();
+}
+
+void AirvaneLite::shutdown()
+{
+    if (shutDown)
+        return;
+    shutDown = true;
+    writeAppSetting(QLatin1String(SettingsKey::Position), saveGeometry());
+    if (refreshTimer->isActive() && autoRefreshEnabled()) {
+        refreshTimer->stop();
+        emit wlanUnregisterNotification();
+    }
+    refreshTimer->stop();
+    stopWorker();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window events
+
+bool AirvaneLite::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && interfaceState() == Interface::Listed)
+        emit checkWirelessState(currentAdapterIndex());
+    return QMainWindow::event(event);
+}
+
+void AirvaneLite::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return)
+        connectNetwork();
+    QMainWindow::keyPressEvent(event);
+}
+
+bool AirvaneLite::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->networkList->viewport())
+            layOutPlaceholder(ui->networkList, networkPlaceholder);
+        else if (watched == ui->profileList->viewport())
+            layOutPlaceholder(ui->profileList, profilePlaceholder);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void AirvaneLite::layOutPlaceholder(QTreeWidget *list, QLabel *placeholder)
+{
+    if (placeholder)
+        placeholder->setGeometry(list->viewport()->geometry().adjusted(10, 0, -10, 0));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Small helpers
+
+Interface::State AirvaneLite::interfaceState() const
+{
+    const QVariant data = ui->adapterSelector->itemData(0, Qt::UserRole);
+    return data.isValid() ? data.value<Interface::State>() : Interface::NotLoaded;
+}
+
+void AirvaneLite::setInterfaceState(Interface::State state)
+{
+    ui->adapterSelector->setItemData(0, QVariant::fromValue(state), Qt::UserRole);
+}
+
+void AirvaneLite::putNoCardEntry()
+{
+    if (interfaceState() != Interface::NotLoaded)
+        return;
+    ui->adapterSelector->clear();
+    ui->adapterSelector->insertItem(0, tr("Wireless card was not found"));
+    ui->adapterSelector->setCurrentIndex(0);
+    setInterfaceState(Interface::NoCard);
+}
+
+void AirvaneLite::setRefreshControlsEnabled(bool enabled)
+{
+    ui->refreshButton->setEnabled(enabled);
+    refreshAction->setEnabled(enabled);
+}
+
+void AirvaneLite::enableProfileList()
+{
+    if (!ui->profileList->isEnabled())
+        ui->profileList->setEnabled(true);
+}
+
+void AirvaneLite::showEmptyListPlaceholders()
+{
+    if (ui->networkList->topLevelItemCount() == 0) {
+        layOutPlaceholder(ui->networkList, networkPlaceholder);
+        networkPlaceholder->show();
+    }
+    if (ui->profileList->topLevelItemCount() == 0) {
+        layOutPlaceholder(ui->profileList, profilePlaceholder);
+        profilePlaceholder->show();
+    }
+}
+
+bool AirvaneLite::autoRefreshEnabled() const
+{
+    return readAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), true).toBool();
+}
+
+int AirvaneLite::currentAdapterIndex() const
+{
+    // An empty selector (the no-card entry was just taken away) still names the first adapter.
+    return qMax(0, ui->adapterSelector->currentIndex());
+}
+
+void AirvaneLite::stopTimerForError()
+{
+    setAPTimerOff();
+}
+
+void AirvaneLite::startTimerAfterError()
+{
+    if (!refreshTimer->isActive() && autoRefreshEnabled())
+        refreshTimer->start(AutoRefreshIntervalMs);
+}
+
+void AirvaneLite::setConnectTexts(bool connected)
+{
+    const QString text = connected ? tr("Disconnect") : tr("Connect");
+    ui->connectButton->setText(text);
+    connectAction->setText(text);
+}
+
+void AirvaneLite::retryInterfaces()
+{
+    if (ui->adapterSelector->itemText(0) == tr("Wireless card was not found")) {
+        emit updateWlanInterface(currentAdapterIndex());
+        ui->adapterSelector->clear();
+        networkPlaceholder->hide();
+        profilePlaceholder->hide();
+    }
+}
+
+QVector<AirvaneLite::PanelRow> AirvaneLite::panelRows() const
+{
+    return {
+        {ui->guidCaption, ui->guidValue},
+        {ui->interfaceCaption, ui->interfaceValue},
+        {ui->statusCaption, ui->statusValue},
+        {ui->operModeCaption, ui->operModeValue},
+        {ui->bssTypeCaption, ui->bssTypeValue},
+        {ui->autoConfCaption, ui->autoConfValue},
+        {ui->profileCaption, ui->profileValue},
+        {ui->networkCaption, ui->networkValue},
+        {ui->encryptionCaption, ui->encryptionValue},
+        {ui->signalCaption, ui->signalValue},
+        {ui->securityCaption, ui->securityValue},
+        {ui->authAlgorithmCaption, ui->authAlgorithmValue},
+        {ui->connectableCaption, ui->connectableValue},
+        {ui->notConnectableReasonCaption, ui->notConnectableReasonValue},
+        {ui->dot11BssTypeCaption, ui->dot11BssTypeValue},
+        {ui->flagsCaption, ui->flagsValue},
+        {ui->passwordCaption, ui->passwordValue},
+        {ui->connectedCaption, ui->connectedValue},
+        {ui->macAddressCaption, ui->macAddressValue},
+        {ui->channelCaption, ui->channelValue},
+        {ui->modeCaption, ui->modeValue},
+        {ui->frequencyCaption, ui->frequencyValue},
+        {ui->bandCaption, ui->bandValue},
+    };
+}
+
+QTreeWidgetItem *AirvaneLite::makeRow(const WirelessAP &r, bool withProfile, const QFont &boldFont) const
+{
+    QStringList texts;
+    texts.reserve(NetworkColumnCount + 1);
+    if (withProfile)
+        texts << r.profileName;
+    texts << r.ssid << r.cipherText << r.signal << r.securityText << r.authText << r.bssType
+          << r.credentials << r.connectable << r.bssidCount << r.notConnectableReason
+          << r.phyTypeCount << r.flagsText << r.connectionText << r.bssid << r.channel << r.phyType
+          << r.frequency << r.band;
+
+    auto *item = new QTreeWidgetItem(texts);
+    const int o = withProfile ? 1 : 0;
+    item->setData(SsidColumn + o, Qt::UserRole, r.isHidden);
+    item->setData(EncryptionColumn + o, Qt::UserRole, r.cipherAlgorithm);
+    item->setData(SecurityColumn + o, Qt::UserRole, r.isSecured);
+    item->setData(AuthColumn + o, Qt::UserRole, r.authAlgorithm);
+    item->setData(FlagsColumn + o, Qt::UserRole, r.flags);
+    item->setData(ConnectedColumn + o, Qt::UserRole,
+                  QVariant::fromValue(static_cast<Connection::State>(r.connectionState)));
+    // Other rows keep the list's own font, the application font at normal weight.
+    if (r.connectionState == Connection::Connected)
+        setRowFont(item, boldFont);
+    return item;
+}
+
+void AirvaneLite::setRowFont(QTreeWidgetItem *item, const QFont &font)
+{
+    for (int column = 0; column < item->columnCount(); ++column)
+        item->setFont(column, font);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Adapter selector and the refresh cycle
+
+void AirvaneLite::setWirelessInterfaceData(const QVector<WirelessInterface> &interfaces)
+{
+    if (interfaces.isEmpty())
+        return;
+    networkPlaceholder->hide();
+    profilePlaceholder->hide();
+
+    // Every record names one adapter; the engine's growing lists hand over each adapter this way.
+    QComboBox *selector = ui->adapterSelector;
+    bool inserted = false;
+    for (const WirelessInterface &record : interfaces) {
+        if (record.description.isEmpty())
+            continue;
+        for (const QString &stale : {tr("Loading data..."), tr("Wireless card was not found")}) {
+            const int at = selector->findText(stale, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (at >= 0)
+                selector->removeItem(at);
+        }
+        if (selector->findText(record.description, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+            selector->insertItem(record.index, record.description);
+            inserted = true;
+        }
+    }
+    const WirelessInterface &active = interfaces.first();
+    if (inserted)
+        selector->setCurrentIndex(active.activeIndex);
+
+    ui->guidValue->setText(active.guid);
+    ui->interfaceValue->setText(active.type);
+    ui->statusValue->setText(active.stateText);
+    ui->operModeValue->setText(active.operationMode);
+    ui->bssTypeValue->setText(active.bssType);
+    ui->autoConfValue->setText(active.autoConfiguration);
+
+    connectState = active.state == 1 ? 2 : 0;
+    setInterfaceState(Interface::Listed);
+    setRefreshControlsEnabled(true);
+    refreshShortcut->blockSignals(false);
+}
+
+void AirvaneLite::adapterIndexChanged(int index)
+{
+    ui->networkList->clear();
+    ui->profileList->clear();
+    enableProfileList();
+    setRefreshControlsEnabled(true);
+
+    emit updateWlanInterface(qMax(0, index));
+
+    const int noCard = ui->adapterSelector->findText(tr("Wireless card was not found"),
+                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (noCard >= 0) {
+        ui->adapterSelector->removeItem(noCard);
+        return;
+    }
+    writeAppSetting(QLatin1String(SettingsKey::WlanIndex), ui->adapterSelector->currentIndex());
+}
+
+void AirvaneLite::refreshData()
+{
+    adapterRemoved = false;
+    if (interfaceState() == Interface::NoCard) {
+        emit updateWlanInterface(currentAdapterIndex());
+        return;
+    }
+    setRefreshControlsEnabled(false);
+    enableProfileList();
+    emit networksRefreshStarted();
+    emit refreshWlanNetworks(currentAdapterIndex());
+}
+
+void AirvaneLite::refreshShortcutActivated()
+{
+    refreshShortcut->blockSignals(true);
+    refreshData();
+    // Looking for an adapter again starts no scan, so nothing would unblock the key later.
+    if (interfaceState() == Interface::NoCard)
+        refreshShortcut->blockSignals(false);
+}
+
+void AirvaneLite::setNetworksScanCompleted()
+{
+    ui->networkList->clear();
+    ui->profileList->clear();
+    setRefreshControlsEnabled(true);
+    refreshShortcut->blockSignals(false);
+    emit networksRefreshFinished();
+}
+
+void AirvaneLite::setWirelessData(const QVector<WirelessAP> &networks)
+{
+    if (!networks.isEmpty()) {
+        networkPlaceholder->hide();
+        profilePlaceholder->hide();
+    }
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(networks.size());
+    const QFont bold = applicationFont(true);
+    for (const WirelessAP &record : networks)
+        rows << makeRow(record, false, bold);
+    // One sort after the whole batch instead of one per row; the order is the same.
+    QTreeWidget *list = ui->networkList;
+    list->setSortingEnabled(false);
+    list->addTopLevelItems(rows);
+    list->setSortingEnabled(true);
+}
+
+void AirvaneLite::setProfileWlanData(const QVector<WirelessAP> &profiles)
+{
+    if (profiles.isEmpty()) {
+        layOutPlaceholder(ui->profileList, profilePlaceholder);
+        profilePlaceholder->show();
+    } else {
+        profilePlaceholder->hide();
+    }
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(profiles.size());
+    const QFont bold = applicationFont(true);
+    for (const WirelessAP &record : profiles)
+        rows << makeRow(record, true, bold);
+    QTreeWidget *list = ui->profileList;
+    list->setSortingEnabled(false);
+    list->addTopLevelItems(rows);
+    list->setSortingEnabled(true);
+}
+
+void AirvaneLite::setAllWlanNetworks()
+{
+    emit wlanUnregisterNotification();
+    QVector<WirelessAP> networks;
+    const QTreeWidget *list = ui->networkList;
+    networks.reserve(list->topLevelItemCount());
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = list->topLevelItem(i);
+        WirelessAP record;
+        record.ssid = row->text(SsidColumn);
+        record.isSecured = row->data(SecurityColumn, Qt::UserRole).toBool();
+        record.cipherAlgorithm = row->data(EncryptionColumn, Qt::UserRole).toInt();
+        record.authAlgorithm = row->data(AuthColumn, Qt::UserRole).toInt();
+        record.isHidden = row->data(SsidColumn, Qt::UserRole).toBool();
+        networks << record;
+    }
+    emit allWirelessNetworksData(networks);
+}
+
+void AirvaneLite::setNoWirelessAPAvailable()
+{
+    showEmptyListPlaceholders();
+}
+
+void AirvaneLite::setAPTimerOn()
+{
+    if (!refreshTimer->isActive() && autoRefreshEnabled())
+        refreshTimer->start(AutoRefreshIntervalMs);
+}
+
+void AirvaneLite::setAPTimerOff()
+{
+    if (refreshTimer->isActive() && autoRefreshEnabled()) {
+        refreshTimer->stop();
+        emit wlanUnregisterNotification();
+    }
+}
+
+void AirvaneLite::setCheckWlanState()
+{
+    emit checkWirelessState(currentAdapterIndex());
+}
+
+void AirvaneLite::interfaceRemoved(int index)
+{
+    ui->adapterSelector->removeItem(index);
+    adapterRemoved = true;
+    const QString current = ui->adapterSelector->currentText();
+    if (current.isEmpty() || current == tr("Wireless card was not found"))
+        wirelessCardNotFound();
+    else
+        adapterIndexChanged(ui->adapterSelector->currentIndex());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Failures
+
+void AirvaneLite::wirelessCardNotFound()
+{
+    stopTimerForError();
+    putNoCardEntry();
+    refreshShortcut->blockSignals(false);
+
+    MsgDialog box(this, tr("Error"),
+                  tr("Wireless card was not found! Make sure you have wireless card enabled and "
+                     "newest drivers installed!"),
+                  3, QMessageBox::Retry | QMessageBox::Cancel);
+    if (box.exec() == QMessageBox::Retry) {
+        refreshData();
+    } else {
+        putNoCardEntry();
+        showEmptyListPlaceholders();
+    }
+    appendLog(tr("no wireless card found"));
+}
+
+void AirvaneLite::setWlanInterfacesError()
+{
+    stopTimerForError();
+    const QString noCard = tr("Wireless card was not found");
+    if (ui->adapterSelector->count() == 0)
+        ui->adapterSelector->addItem(noCard);
+    else
+        ui->adapterSelector->setItemText(0, noCard);
+    ui->connectButton->setText(tr("Connect"));
+    refreshShortcut->blockSignals(false);
+
+    MsgDialog box(nullptr, tr("Error"), tr("Can't get wlan interfaces!"), 3,
+                  QMessageBox::Retry | QMessageBox::Cancel);
+    if (box.exec() == QMessageBox::Retry) {
+        retryInterfaces();
+    } else {
+        putNoCardEntry();
+        showEmptyListPlaceholders();
+    }
+}
+
+void AirvaneLite::setWlanAvailableNetworksError()
+{
+    if (adapterRemoved)
+        return;
+    stopTimerForError();
+    showEmptyListPlaceholders();
+    ui->connectButton->setText(tr("Connect"));
+
+    MsgDialog box(this, tr("Warning"), tr("Can't get available networks!"), 4,
+                  QMessageBox::Retry | QMessageBox::Cancel);
+    if (box.exec() == QMessageBox::Retry)
+        refreshData();
+    else
+        setNoWirelessAPAvailable();
+}
+
+void AirvaneLite::setRefreshFailed(int errorCode)
+{
+    ui->networkList->clear();
+    ui->profileList->clear();
+    layOutPlaceholder(ui->networkList, networkPlaceholder);
+    layOutPlaceholder(ui->profileList, profilePlaceholder);
+    networkPlaceholder->show();
+    profilePlaceholder->show();
+    setRefreshControlsEnabled(true);
+    // No scan completes after a refused scan, so the key would otherwise stay dead.
+    refreshShortcut->blockSignals(false);
+
+    if (ui->adapterSelector->currentText() == tr("Wireless card was not found")) {
+        retryInterfaces();
+        return;
+    }
+    stopTimerForError();
+    MsgDialog box(this, tr("Error"),
+                  QStringLiteral("%1 %2").arg(tr("Failed to refresh wlan networks! Error code:"))
+                      .arg(errorCode),
+                  3, QMessageBox::Ok);
+    box.exec();
+    startTimerAfterError();
+}
+
+void AirvaneLite::setFailedToGetNetworkInfo(int errorCode)
+{
+    MsgDialog box(this, tr("Error"),
+                  QStringLiteral("%1 %2").arg(tr("Failed to get network information! Error code:"))
+                      .arg(errorCode),
+                  3, QMessageBox::Ok);
+    box.exec();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Information panel and clipboard
+
+void AirvaneLite::networkItemPressed(QTreeWidgetItem *item, int)
+{
+    if (!item || !item->isSelected())
+        return;
+    const bool hidden = item->data(SsidColumn, Qt::UserRole).toBool();
+    const auto cipher = static_cast<_DOT11_CIPHER_ALGORITHM>(item->data(EncryptionColumn, Qt::UserRole).toInt());
+    const auto auth = static_cast<_DOT11_AUTH_ALGORITHM>(item->data(AuthColumn, Qt::UserRole).toInt());
+    emit selectedNetwork(item->text(SsidColumn), cipher, auth, hidden);
+
+    ui->profileCaption->hide();
+    ui->profileValue->hide();
+    const QVector<PanelRow> rows = panelRows();
+    for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
+        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i]));
+    ui->profileList->clearSelection();
+
+    setConnectTexts(isConnectedRow(item, ConnectedColumn));
+    emit selectedOpenHAP(item->text(SsidColumn), auth, cipher, hidden, false, false);
+}
+
+void AirvaneLite::profileItemPressed(QTreeWidgetItem *item, int)
+{
+    if (!item || !item->isSelected())
+        return;
+    ui->profileCaption->show();
+    ui->profileValue->show();
+    const QVector<PanelRow> rows = panelRows();
+    rows[ProfilePanelRow].value->setText(item->text(0));
+    for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
+        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i] + 1));
+    ui->networkList->clearSelection();
+
+    setConnectTexts(isConnectedRow(item, ConnectedColumn + 1));
+}
+
+void AirvaneLite::copyWirelessInformation()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+
+    QString text = QStringLiteral("%1\n").arg(ui->adapterSelector->currentText());
+    const QVector<PanelRow> rows = panelRows();
+    for (int i = 0; i < rows.size(); ++i) {
+        const PanelRow &row = rows[i];
+        // Hidden here means hidden on purpose, not merely because the window is in the tray.
+        if (i == ProfilePanelRow && !(row.caption->isVisibleTo(this) && row.value->isVisibleTo(this)))
+            continue;
+        const bool last = i == rows.size() - 1;
+        text += (last ? QStringLiteral("%1 %2") : QStringLiteral("%1 %2\n"))
+                    .arg(row.caption->text(), row.value->text());
+    }
+    clipboard->setText(text, QClipboard::Clipboard);
+
+    MsgDialog box(this, tr("Information"),
+                  tr("Wireless information has been successfully copied to the clipboard."), 1,
+                  QMessageBox::Ok);
+    box.exec();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Title
+
+void AirvaneLite::setFullInfo()
+{
+    const bool full = readAppSetting(QLatin1String(SettingsKey::ShowFullInfo), true).toBool();
+    setWindowTitle(titleText(full, static_cast<int>(readUpdatesChannel())));
+}
+
+QString AirvaneLite::titleText(bool showFullInfo, int channel)
+{
+    const QString name = QStringLiteral("Airvane Lite");
+    if (!showFullInfo)
+        return name;
+    QString channelName;
+    switch (channel) {
+    case 0: channelName = tr("Development"); break;
+    case 1: channelName = tr("Insider"); break;
+    case 2: channelName = tr("Beta"); break;
+    default: channelName = tr("Release"); break;
+    }
+    QString architecture = QString::number(QSysInfo::WordSize);
+    if (architecture == QLatin1String("64"))
+        architecture = QStringLiteral("x64");
+    else if (architecture == QLatin1String("32"))
+        architecture = QStringLiteral("x86");
+    return QStringLiteral("%1 [%2 | %3 %4 | %5]")
+        .arg(name, channelName, tr("Build"), QStringLiteral(AIRVANE_VERSION), architecture);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Connect and disconnect
+
+void AirvaneLite::connectNetwork()
+{
+    if (connectState == 1) {
+        emit cancelRequest();
+        return;
+    }
+    if (ui->networkList->selectedItems().isEmpty() && ui->profileList->selectedItems().isEmpty()) {
+        MsgDialog box(this, tr("Warning"), tr("Select the network to proceed!"), 2, QMessageBox::Ok);
+        box.exec();
+        return;
+    }
+}
+
+void AirvaneLite::setAPConnecting() {}
+void AirvaneLite::setAPConnected() {}
+void AirvaneLite::setAPNotConnected(int) {}
+void AirvaneLite::setAPConnectionFailed(const QString &) {}
+void AirvaneLite::setAPDisconnected() {}
+void AirvaneLite::setAPCanceled() {}
+void AirvaneLite::setAPCancelFailed(int) {}
+void AirvaneLite::setConnectedState(const ConnectionData &) {}
+void AirvaneLite::setDisconnectedState() {}
+void AirvaneLite::setWlanProfileRemoved() {}
+void AirvaneLite::setRemoveWlanProfileError(int) {}
+void AirvaneLite::failedWlanProfileRemoved() {}
+void AirvaneLite::setWlanUnregisterNotificationError(int) {}
+void AirvaneLite::setCheckAPData(const QString &) {}
+void AirvaneLite::setCurrentNetwork(const QString &) {}
+
+// ---------------------------------------------------------------------------------------------
+// Menus and secondary windows
+
+void AirvaneLite::setNotifyOpenAP() {}
+void AirvaneLite::aboutApp() {}
+void AirvaneLite::openLog(QWidget *) {}
+void AirvaneLite::openChangelog() {}
+void AirvaneLite::openAppSettings() {}
+void AirvaneLite::openFeedback() {}
+void AirvaneLite::checkForAppUpdates() {}
+void AirvaneLite::openHostlensHome() {}
+
+void AirvaneLite::exitApp()
+{
+    close();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+// Shared pieces of the connection-dialog tests: network records, picking a drop-down entry the
+// way the user does, and answering the next message box while keeping what it said.
+
+#include "ui/ModalAnswer.h"
+#include "wireless/Dot11Types.h"
+#include "wireless/WirelessAP.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+namespace dialogkit {
+
+inline WirelessAP network(const QString &ssid, bool secured, int cipher, int auth, bool hidden = false,
+                          const QString &signal = QStringLiteral("80% (-60 dBm)"))
+{
+    WirelessAP ap;
+    ap.ssid = ssid;
+    ap.profileName = ssid;
+    ap.isSecured = secured;
+    ap.cipherAlgorithm = cipher;
+    ap.authAlgorithm = auth;
+    ap.isHidden = hidden;
+    ap.signal = signal;
+    return ap;
+}
+
+inline WirelessAP wpa2(const QString &ssid)
+{
+    return network(ssid, true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA_PSK);
+}
+
+inline WirelessAP open(const QString &ssid, const QString &signal = QStringLiteral("80% (-60 dBm)"))
+{
+    return network(ssid, false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, false, signal);
+}
+
+inline QStringList entries(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+// What the user does: choose the entry in the list, which activates it.
+inline void pick(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    emit box->textActivated(text);
+}
+
+struct SeenBox
+{
+    QString title;
+    QString text;
+    int shown = 0;
+};
+
+// Presses `button` in the next modal dialog and records its title and text.
+inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeoutMs = 5000)
+{
+    auto seen = std::make_shared<SeenBox>();
+    testsupport::whenModalAppears([seen, button](QWidget *dialog) {
+        ++seen->shown;
+        seen->title = dialog->windowTitle();
+        const auto labels = dialog->findChildren<QLabel *>();
+        for (QLabel *label : labels) {
+            if (!label->text().isEmpty())
+                seen->text = label->text();
+        }
+        const auto buttons = dialog->findChildren<QAbstractButton *>();
+        for (QAbstractButton *candidate : buttons) {
+            if (candidate->text().remove(QLatin1Char('&')) == button) {
+                candidate->click();
+                return;
+            }
+        }
+    }, timeoutMs);
+    return seen;
+}
+
+// Signal names without the state queries a window sends whenever it becomes active.
+inline QStringList withoutActivation(QStringList names)
+{
+    names.removeAll(QStringLiteral("checkWlanState"));
+    return names;
+}
+
+template <typename T>
+T argAt(const QSignalSpy &spy, int emission, int argument)
+{
+    return spy.at(emission).at(argument).value<T>();
+}
+
+} // namespace dialogkit

@@ -1,0 +1,214 @@
+// The refresh cycle of the main window: auto-refresh and its pause while an error box is open, the
+// Ctrl+R key, errors of a removed adapter, and the shutdown of the worker thread.
+
+#include "MainWindowKit.h"
+#include "core/TestSettings.h"
+#include "ui/ModalAnswer.h"
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "ui/main/AirvaneLite.h"
+#include "ui/widgets/AppQLabel.h"
+#include "wireless/WirelessConnect.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+
+using namespace mainwindowkit;
+
+class TestMainWindowRefresh : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void emptyProfileListShowsPlaceholder();
+    void autoRefreshRunsAfterStart();
+    void refreshFailurePausesAutoRefreshUntilBoxCloses();
+    void holdingCtrlRStartsOneScan();
+    void networksErrorIsShown();
+    void networksErrorOfRemovedAdapterIsNotShown();
+    void shutdownReturnsAfterWorkerEnded();
+
+private:
+    QTimer *timer() const { return child<QTimer>(window, "refreshTimer"); }
+
+    std::shared_ptr<Sim> sim;
+    AirvaneLite *window = nullptr;
+    QTreeWidget *networks = nullptr;
+    QComboBox *selector = nullptr;
+};
+
+void TestMainWindowRefresh::initTestCase()
+{
+    testsupport::resetSettings();
+    writeDefaultSettings();
+
+    sim = std::make_shared<Sim>();
+    sim->addAdapter(makeAdapter(0x11111111, u"Adapter A"));
+    sim->addAdapter(makeAdapter(0x22222222, u"Adapter B"));
+    sim->addNetwork(makeNetwork("Cafe", false, 1, 0, 70, {makeBss(0x55, 2437000)}));
+    sim->addNetwork(makeNetwork("Office", true, 7, 4, 80, {makeBss(0x56, 2412000)}));
+    sim->setScanDelay(150);
+    wlan::setDefaultClient(sim);
+
+    window = new AirvaneLite;
+    QVERIFY(activate(window));
+    networks = child<QTreeWidget>(window, "networkList");
+    selector = child<QComboBox>(window, "adapterSelector");
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QTRY_COMPARE(selector->count(), 2);
+}
+
+void TestMainWindowRefresh::cleanupTestCase()
+{
+    delete window;
+}
+
+void TestMainWindowRefresh::emptyProfileListShowsPlaceholder()
+{
+    auto *placeholder = child<QLabel>(window, "profilePlaceholder");
+    QTRY_VERIFY(placeholder->isVisible());
+    QCOMPARE(placeholder->text(), QStringLiteral("No wireless profiles are available."));
+    QCOMPARE(child<QTreeWidget>(window, "profileList")->topLevelItemCount(), 0);
+    QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
+}
+
+void TestMainWindowRefresh::autoRefreshRunsAfterStart()
+{
+    QVERIFY(timer()->isActive());
+    QCOMPARE(timer()->interval(), 10000);
+}
+
+void TestMainWindowRefresh::refreshFailurePausesAutoRefreshUntilBoxCloses()
+{
+    sim->failCall(Sim::Call::Scan, 5023);
+    bool timerRanDuringBox = true;
+    QString title;
+    QString text;
+    testsupport::whenModalAppears([&](QWidget *dialog) {
+        auto *box = static_cast<MsgDialog *>(dialog);
+        timerRanDuringBox = timer()->isActive();
+        title = box->windowTitle();
+        for (QLabel *label : box->findChildren<QLabel *>())
+            if (!label->text().isEmpty())
+                text = label->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QVERIFY(!child<QPushButton>(window, "refreshButton")->isEnabled());
+    QTRY_COMPARE(title, QStringLiteral("Error"));
+    QCOMPARE(text, QStringLiteral("Failed to refresh wlan networks! Error code: 5023"));
+    QVERIFY(!timerRanDuringBox);
+    QTRY_VERIFY(timer()->isActive());
+    QCOMPARE(networks->topLevelItemCount(), 0);
+    QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
+    QVERIFY(child<QPushButton>(window, "refreshButton")->isEnabled());
+}
+
+void TestMainWindowRefresh::holdingCtrlRStartsOneScan()
+{
+    window->setAPTimerOff();
+    QVERIFY(!timer()->isActive());
+    QVERIFY(activate(window));
+    QSignalSpy finished(window, &AirvaneLite::networksRefreshFinished);
+    const int scans = sim->callCount(Sim::Call::Scan);
+
+    // The key repeats while held; the scan takes longer than the repeats.
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(sim->callCount(Sim::Call::Scan) - scans, 1);
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+
+    // Once the scan has completed the key works again.
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    QTRY_COMPARE(finished.count(), 2);
+    QCOMPARE(sim->callCount(Sim::Call::Scan) - scans, 2);
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+}
+
+void TestMainWindowRefresh::networksErrorIsShown()
+{
+    BoxLog log;
+    sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
+    testsupport::pressInNextModal(QStringLiteral("Cancel"));
+    QTest::mouseClick(child<AppQLabel>(window, "refreshIcon"), Qt::LeftButton);
+
+    QTRY_COMPARE(log.boxes.size(), 1);
+    QCOMPARE(log.boxes[0].title, QStringLiteral("Warning"));
+    QCOMPARE(log.boxes[0].text, QStringLiteral("Can't get available networks!"));
+    QTRY_VERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QCOMPARE(networks->topLevelItemCount(), 0);
+}
+
+void TestMainWindowRefresh::networksErrorOfRemovedAdapterIsNotShown()
+{
+    // Work with adapter B, then unplug it.
+    QSignalSpy listed(window, &AirvaneLite::allWirelessNetworksData);
+    selector->setCurrentIndex(1);
+    emit selector->activated(1);
+    QTRY_COMPARE(listed.count(), 1);
+    QCOMPARE(networks->topLevelItemCount(), 2);
+    QCOMPARE(readAppSetting(QLatin1String(SettingsKey::WlanIndex)).toInt(), 1);
+    listed.clear();
+
+    BoxLog log;
+    sim->removeAdapter(1);
+    sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
+    QTest::mouseClick(child<AppQLabel>(window, "refreshIcon"), Qt::LeftButton);
+
+    // The engine reports the adapter gone; the window falls back to adapter A, whose listing fails.
+    QTRY_COMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), QStringLiteral("Adapter A"));
+    QTRY_COMPARE(listed.count(), 1);
+    QTest::qWait(100);
+    QCOMPARE(log.count(QStringLiteral("Can't get available networks!")), 0);
+    QVERIFY(log.boxes.isEmpty());
+
+    // A refresh clears the mark, so errors are shown again.
+    sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
+    testsupport::pressInNextModal(QStringLiteral("Cancel"));
+    window->refreshData();
+    QTRY_COMPARE(log.count(QStringLiteral("Can't get available networks!")), 1);
+}
+
+void TestMainWindowRefresh::shutdownReturnsAfterWorkerEnded()
+{
+    window->setAPTimerOn();
+    QVERIFY(timer()->isActive());
+    QThread *worker = WirelessConnect::instance()->thread();
+    QVERIFY(worker != QThread::currentThread());
+    QVERIFY(worker->isRunning());
+
+    // Keep the worker busy so that a shutdown that does not wait would be caught.
+    std::atomic<bool> busyDone{false};
+    QMetaObject::invokeMethod(WirelessConnect::instance(), [&busyDone] {
+        QThread::msleep(300);
+        busyDone = true;
+    });
+    const int closes = sim->callCount(Sim::Call::CloseHandle);
+    window->shutdown();
+
+    QVERIFY(busyDone);
+    QVERIFY(worker->isFinished());
+    QCOMPARE(sim->callCount(Sim::Call::CloseHandle) - closes, 1);
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(readAppSetting(QLatin1String(SettingsKey::Position)).toByteArray(), window->saveGeometry());
+
+    window->shutdown();
+    QCOMPARE(sim->callCount(Sim::Call::CloseHandle) - closes, 1);
+}
+
+QTEST_MAIN(TestMainWindowRefresh)
+#include "tst_mainwindow_refresh.moc"
