@@ -1,4 +1,5 @@
 #include "wireless/WirelessConnect.h"
+#include "platform/wlan/WlanText.h"
 
 #include "app/settings/SettingsStore.h"
 #include "platform/wlan/WlanClientProvider.h"
@@ -208,13 +209,13 @@ void WirelessConnect::discoverInterfaces(int requestedIndex)
         WirelessInterface record;
         record.index = static_cast<int>(i);
         record.activeIndex = activeIndex;
-        record.description = QString::fromStdU16String(interfaces[i].description);
+        record.description = wlan::toQString(interfaces[i].description);
 
         std::u16string guidText;
         if (s.client->guidToString(active.guid, GuidTextChars, guidText) == 0)
             record.guid = tr("Unknown");
         else
-            record.guid = QString::fromStdU16String(guidText);
+            record.guid = wlan::toQString(guidText);
 
         int interfaceType = 0;
         if (s.client->getInterfaceCapability(s.handle, active.guid, interfaceType) == wlan::Success)
@@ -378,7 +379,7 @@ WirelessAP WirelessConnect::buildRecord(const Session &s, const wlan::AvailableN
 {
     WirelessAP ap;
     if (!network.profileName.empty()) {
-        ap.profileName = QString::fromStdU16String(network.profileName);
+        ap.profileName = wlan::toQString(network.profileName);
         ap.ssid = decodeSsid(network.ssid);
         ap.isHidden = false;
     } else if (hasName(network.ssid)) {
@@ -635,7 +636,7 @@ void WirelessConnect::checkWlanState(int interfaceIndex)
         }
         ConnectionData data;
         data.ssid = decodeSsid(current.ssid);
-        data.profileName = QString::fromStdU16String(current.profileName);
+        data.profileName = wlan::toQString(current.profileName);
         data.state = 2;
         emit connectedState(data);
         break;

@@ -1,4 +1,5 @@
 #include "platform/wlan/SimulatedWlanClient.h"
+#include "platform/wlan/WlanText.h"
 
 #include "platform/wlan/WlanNotificationDispatcher.h"
 #include "platform/wlan/WlanProfileParser.h"
@@ -52,7 +53,7 @@ struct GuidLess {
 
 bool sameName(const std::u16string &a, const std::u16string &b)
 {
-    return QString::fromStdU16String(a).compare(QString::fromStdU16String(b), Qt::CaseInsensitive) == 0;
+    return wlan::toQString(a).compare(wlan::toQString(b), Qt::CaseInsensitive) == 0;
 }
 
 bool isEnterpriseAuth(int auth)
@@ -276,7 +277,7 @@ struct SimulatedWlanClient::Private {
         if (keyed) {
             if (isEnterpriseAuth(n->authAlgorithm))
                 return fail(WlanReasonCodes::MsmsecUiRequestFailure, true);
-            const std::string key = QString::fromStdU16String(p->parsed.keyMaterial).toUtf8().toStdString();
+            const std::string key = wlan::toQString(p->parsed.keyMaterial).toUtf8().toStdString();
             if (!p->parsed.hasSharedKey || key != n->key)
                 return fail(WlanReasonCodes::MsmsecPskMismatchSuspected, true);
         }

@@ -1,4 +1,5 @@
 #include "platform/wlan/WlanProfileParser.h"
+#include "platform/wlan/WlanText.h"
 
 #include "platform/wlan/WlanReasonCodes.h"
 
@@ -29,7 +30,7 @@ const QString profileNamespace = QString::fromUtf16(WlanProfileParser::Namespace
 // (the service never expands entities it did not define itself).
 bool readTree(const std::u16string &xml, Element &root)
 {
-    QXmlStreamReader reader(QString::fromStdU16String(xml));
+    QXmlStreamReader reader(wlan::toQString(xml));
     std::vector<Element> stack;
     bool haveRoot = false;
     while (!reader.atEnd()) {

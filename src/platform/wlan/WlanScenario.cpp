@@ -1,4 +1,5 @@
 #include "platform/wlan/WlanScenario.h"
+#include "platform/wlan/WlanText.h"
 
 #include "platform/wlan/SimulatedWlanClient.h"
 #include "platform/wlan/WlanProfileParser.h"
@@ -246,7 +247,7 @@ ProfileEntry readProfile(const Fields &f, bool adapterSupportsWpa3)
         fail(f.location(), QStringLiteral("the service refuses this profile with error %1, reason 0x%2 (%3)")
                                .arg(r)
                                .arg(reason, 0, 16)
-                               .arg(QString::fromStdU16String(WlanReasonCodes::text(reason))));
+                               .arg(wlan::toQString(WlanReasonCodes::text(reason))));
     }
     return entry;
 }

@@ -1,0 +1,793 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>AirvaneLite</name>
+    <message>
+        <source>Refresh this interface</source>
+        <translation>Обновить данные этого интерфейса</translation>
+    </message>
+    <message>
+        <source>Copy wireless information</source>
+        <translation>Копировать сведения о беспроводной сети</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Шифрование</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Безопасность</translation>
+    </message>
+    <message>
+        <source>Auth. Algorith</source>
+        <translation>Алг. аутентификации</translation>
+    </message>
+    <message>
+        <source>Dot11BssType</source>
+        <translation>Тип BSS сети</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Connectable</source>
+        <translation>Доступна</translation>
+    </message>
+    <message>
+        <source>Number of BSSIDS</source>
+        <translation>Число BSSID</translation>
+    </message>
+    <message>
+        <source>Not connectable reason</source>
+        <translation>Причина недоступности</translation>
+    </message>
+    <message>
+        <source>PHY Type</source>
+        <translation>Тип PHY</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Флаги</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Wireless information</source>
+        <translation>Сведения о беспроводной сети</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Interface:</source>
+        <translation>Интерфейс:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Oper.Mode:</source>
+        <translation>Реж. работы:</translation>
+    </message>
+    <message>
+        <source>BSS Type:</source>
+        <translation>Тип BSS:</translation>
+    </message>
+    <message>
+        <source>Auto Conf.:</source>
+        <translation>Автонастр.:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Профиль:</translation>
+    </message>
+    <message>
+        <source>Network:</source>
+        <translation>Сеть:</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Шифрование:</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Сигнал:</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Безопасность:</translation>
+    </message>
+    <message>
+        <source>Auth. Algorithm:</source>
+        <translation>Алгоритм аутентификации:</translation>
+    </message>
+    <message>
+        <source>Connectable:</source>
+        <translation>Доступна:</translation>
+    </message>
+    <message>
+        <source>Not connectable reason:</source>
+        <translation>Причина недоступности:</translation>
+    </message>
+    <message>
+        <source>Dot11BssType:</source>
+        <translation>Тип BSS сети:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Флаги:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Connected:</source>
+        <translation>Подключено:</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC-адрес:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Частота:</translation>
+    </message>
+    <message>
+        <source>Band:</source>
+        <translation>Диапазон:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Loading data...</source>
+        <translation>Загрузка данных...</translation>
+    </message>
+    <message>
+        <source>No wireless data is available! Click refresh to access data.</source>
+        <translation>Нет данных о беспроводных сетях! Нажмите «Обновить», чтобы получить данные.</translation>
+    </message>
+    <message>
+        <source>No wireless profiles are available.</source>
+        <translation>Нет доступных профилей беспроводных сетей.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовыбор</translation>
+    </message>
+    <message>
+        <source>Themes</source>
+        <translation>Темы</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Серая</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Обратная связь</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список изменений</translation>
+    </message>
+    <message>
+        <source>Hostlens</source>
+        <translation>Hostlens</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>About Hostlens Home</source>
+        <translation>О программе Hostlens Home</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Wireless card was not found</source>
+        <translation>Беспроводной адаптер не найден</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Wireless card was not found! Make sure you have wireless card enabled and newest drivers installed!</source>
+        <translation>Беспроводной адаптер не найден! Убедитесь, что он включён и установлены последние версии драйверов!</translation>
+    </message>
+    <message>
+        <source>no wireless card found</source>
+        <translation>беспроводной адаптер не найден</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get wlan interfaces!</source>
+        <translation>Не удалось получить список беспроводных интерфейсов!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get available networks!</source>
+        <translation>Не удалось получить список доступных сетей!</translation>
+    </message>
+    <message>
+        <source>Failed to refresh wlan networks! Error code:</source>
+        <translation>Не удалось обновить список беспроводных сетей! Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Failed to get network information! Error code:</source>
+        <translation>Не удалось получить сведения о сети! Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Wireless information has been successfully copied to the clipboard.</source>
+        <translation>Сведения о беспроводной сети скопированы в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Разработка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Инсайдерский</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Релиз</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Сборка</translation>
+    </message>
+    <message>
+        <source>Select the network to proceed!</source>
+        <translation>Выберите сеть, чтобы продолжить!</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectAP</name>
+    <message>
+        <source>Connect</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показать символы</translation>
+    </message>
+    <message>
+        <source>Save my password</source>
+        <translation>Сохранить пароль</translation>
+    </message>
+    <message>
+        <source>Connect automatically</source>
+        <translation>Подключаться автоматически</translation>
+    </message>
+    <message>
+        <source>chosen network</source>
+        <translation>выбрана сеть</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не удалось отменить подключение к сети!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Enter your password to connect to this network!</source>
+        <translation>Введите пароль для подключения к этой сети!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Отключиться от сети?</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectHAP</name>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Enter the name of the network</source>
+        <translation>Введите имя сети</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Not required</source>
+        <translation>Не требуется</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+</context>
+<context>
+    <name>GetSpecs</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Unknown RAM capacity</source>
+        <translation>Объём ОЗУ неизвестен</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>OS:</source>
+        <translation>ОС:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Архитектура:</translation>
+    </message>
+    <message>
+        <source>RAM:</source>
+        <translation>ОЗУ:</translation>
+    </message>
+    <message>
+        <source>Computer name:</source>
+        <translation>Имя компьютера:</translation>
+    </message>
+    <message>
+        <source>Failed to initialize COM library. Error code:</source>
+        <translation>Не удалось инициализировать библиотеку COM. Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Failed to create IWbemLocator object. Error code:</source>
+        <translation>Не удалось создать объект IWbemLocator. Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Could not connect. Error code:</source>
+        <translation>Не удалось подключиться. Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Could not set proxy blanket. Error code:</source>
+        <translation>Не удалось задать параметры безопасности прокси (proxy blanket). Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Query for processes failed. Error code:</source>
+        <translation>Не удалось выполнить запрос к WMI. Код ошибки:</translation>
+    </message>
+</context>
+<context>
+    <name>MsgDialog</name>
+    <message>
+        <source>Error code:</source>
+        <translation>Код ошибки:</translation>
+    </message>
+</context>
+<context>
+    <name>NotifyAP</name>
+    <message>
+        <source>Notification</source>
+        <translation>Уведомление</translation>
+    </message>
+    <message>
+        <source>Open network is available</source>
+        <translation>Доступна открытая сеть</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Network:</source>
+        <translation>Сеть:</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Сигнал:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message>
+        <source>Connect now</source>
+        <translation>Подключиться сейчас</translation>
+    </message>
+    <message>
+        <source>Remind later</source>
+        <translation>Напомнить позже</translation>
+    </message>
+    <message>
+        <source>Set timer:</source>
+        <translation>Напомнить:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Failed to resume the WMI service!</source>
+        <translation>Не удалось возобновить работу службы WMI!</translation>
+    </message>
+    <message>
+        <source>Failed to start the WMI service!</source>
+        <translation>Не удалось запустить службу WMI!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не удалось отменить подключение к сети!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Отключиться от сети?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>You can&apos;t select this date! Choose another date!</source>
+        <translation>Эту дату выбрать нельзя! Выберите другую дату!</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Имя пользователя:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+</context>
+<context>
+    <name>WirelessConnect</name>
+    <message>
+        <source>Hidden network</source>
+        <translation>Скрытая сеть</translation>
+    </message>
+    <message>
+        <source>Your security key/network name is not correct!</source>
+        <translation>Неверный ключ безопасности или имя сети!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Not required</source>
+        <translation>Не требуется</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Учётные данные</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Требуется</translation>
+    </message>
+    <message>
+        <source>Not ready</source>
+        <translation>Не готов</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>First node in a ad hoc network</source>
+        <translation>Первый узел в сети ad hoc</translation>
+    </message>
+    <message>
+        <source>Disconnecting</source>
+        <translation>Отключение</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Attempting to associate with a network</source>
+        <translation>Попытка ассоциации с сетью</translation>
+    </message>
+    <message>
+        <source>Auto configuration is discovering settings for the network</source>
+        <translation>Автонастройка определяет параметры сети</translation>
+    </message>
+    <message>
+        <source>In process of authenticating</source>
+        <translation>Выполняется проверка подлинности</translation>
+    </message>
+    <message>
+        <source>No profile</source>
+        <translation>Нет профиля</translation>
+    </message>
+    <message>
+        <source>Has profile</source>
+        <translation>Есть профиль</translation>
+    </message>
+    <message>
+        <source>The profile is the active console user&apos;s per user profile</source>
+        <translation>Личный профиль активного пользователя консоли</translation>
+    </message>
+    <message>
+        <source>Interworking is supported</source>
+        <translation>Поддерживается Interworking</translation>
+    </message>
+    <message>
+        <source>Hotspot2 is enabled</source>
+        <translation>Hotspot 2.0 включён</translation>
+    </message>
+    <message>
+        <source>Hotspot2 is connected</source>
+        <translation>Hotspot 2.0 подключён</translation>
+    </message>
+    <message>
+        <source>ANQP is supported</source>
+        <translation>Поддерживается ANQP</translation>
+    </message>
+    <message>
+        <source>Domain network</source>
+        <translation>Доменная сеть</translation>
+    </message>
+    <message>
+        <source>Roaming network</source>
+        <translation>Сеть в роуминге</translation>
+    </message>
+    <message>
+        <source>This network failed to connect</source>
+        <translation>Не удалось подключиться к этой сети</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation>Инфраструктура</translation>
+    </message>
+    <message>
+        <source>Independent</source>
+        <translation>Независимая</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Любой</translation>
+    </message>
+    <message>
+        <source>Emulated WiFi</source>
+        <translation>Эмулированный Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Native WiFi</source>
+        <translation>Встроенный Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Invalid interface</source>
+        <translation>Недопустимый интерфейс</translation>
+    </message>
+    <message>
+        <source>Extensible Station</source>
+        <translation>Расширяемая станция</translation>
+    </message>
+    <message>
+        <source>Network Monitor</source>
+        <translation>Сетевой монитор</translation>
+    </message>
+    <message>
+        <source>Failed with error code</source>
+        <translation>Сбой с кодом ошибки</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>Dual-Band</source>
+        <translation>Двухдиапазонная</translation>
+    </message>
+    <message>
+        <source>GHz</source>
+        <translation>ГГц</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,793 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>AirvaneLite</name>
+    <message>
+        <source>Refresh this interface</source>
+        <translation>Оновити дані цього інтерфейсу</translation>
+    </message>
+    <message>
+        <source>Copy wireless information</source>
+        <translation>Копіювати відомості про бездротову мережу</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation>Шифрування</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Сигнал</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Безпека</translation>
+    </message>
+    <message>
+        <source>Auth. Algorith</source>
+        <translation>Алг. автентифікації</translation>
+    </message>
+    <message>
+        <source>Dot11BssType</source>
+        <translation>Тип BSS мережі</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Connectable</source>
+        <translation>Доступна</translation>
+    </message>
+    <message>
+        <source>Number of BSSIDS</source>
+        <translation>Кількість BSSID</translation>
+    </message>
+    <message>
+        <source>Not connectable reason</source>
+        <translation>Причина недоступності</translation>
+    </message>
+    <message>
+        <source>PHY Type</source>
+        <translation>Тип PHY</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Прапорці</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Підключено</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адреса</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Діапазон</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профіль</translation>
+    </message>
+    <message>
+        <source>Wireless information</source>
+        <translation>Відомості про бездротову мережу</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Interface:</source>
+        <translation>Інтерфейс:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Стан:</translation>
+    </message>
+    <message>
+        <source>Oper.Mode:</source>
+        <translation>Реж. роботи:</translation>
+    </message>
+    <message>
+        <source>BSS Type:</source>
+        <translation>Тип BSS:</translation>
+    </message>
+    <message>
+        <source>Auto Conf.:</source>
+        <translation>Автоналашт.:</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Профіль:</translation>
+    </message>
+    <message>
+        <source>Network:</source>
+        <translation>Мережа:</translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation>Шифрування:</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Сигнал:</translation>
+    </message>
+    <message>
+        <source>Security:</source>
+        <translation>Безпека:</translation>
+    </message>
+    <message>
+        <source>Auth. Algorithm:</source>
+        <translation>Алгоритм автентифікації:</translation>
+    </message>
+    <message>
+        <source>Connectable:</source>
+        <translation>Доступна:</translation>
+    </message>
+    <message>
+        <source>Not connectable reason:</source>
+        <translation>Причина недоступності:</translation>
+    </message>
+    <message>
+        <source>Dot11BssType:</source>
+        <translation>Тип BSS мережі:</translation>
+    </message>
+    <message>
+        <source>Flags:</source>
+        <translation>Прапорці:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Connected:</source>
+        <translation>Підключено:</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC-адреса:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Частота:</translation>
+    </message>
+    <message>
+        <source>Band:</source>
+        <translation>Діапазон:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Loading data...</source>
+        <translation>Завантаження даних...</translation>
+    </message>
+    <message>
+        <source>No wireless data is available! Click refresh to access data.</source>
+        <translation>Немає даних про бездротові мережі! Натисніть «Оновити», щоб отримати дані.</translation>
+    </message>
+    <message>
+        <source>No wireless profiles are available.</source>
+        <translation>Немає доступних профілів бездротових мереж.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Мови</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовибір</translation>
+    </message>
+    <message>
+        <source>Themes</source>
+        <translation>Теми</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сіра</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Зворотний зв’язок</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Hostlens</source>
+        <translation>Hostlens</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>About Hostlens Home</source>
+        <translation>Про програму Hostlens Home</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Застосунок</translation>
+    </message>
+    <message>
+        <source>Wireless card was not found</source>
+        <translation>Бездротовий адаптер не знайдено</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Відключитися</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Wireless card was not found! Make sure you have wireless card enabled and newest drivers installed!</source>
+        <translation>Бездротовий адаптер не знайдено! Переконайтеся, що його ввімкнено та встановлено найновіші драйвери!</translation>
+    </message>
+    <message>
+        <source>no wireless card found</source>
+        <translation>бездротовий адаптер не знайдено</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get wlan interfaces!</source>
+        <translation>Не вдалося отримати список бездротових інтерфейсів!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get available networks!</source>
+        <translation>Не вдалося отримати список доступних мереж!</translation>
+    </message>
+    <message>
+        <source>Failed to refresh wlan networks! Error code:</source>
+        <translation>Не вдалося оновити список бездротових мереж! Код помилки:</translation>
+    </message>
+    <message>
+        <source>Failed to get network information! Error code:</source>
+        <translation>Не вдалося отримати відомості про мережу! Код помилки:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Wireless information has been successfully copied to the clipboard.</source>
+        <translation>Відомості про бездротову мережу скопійовано до буфера обміну.</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Розробка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Інсайдерський</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Реліз</translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation>Збірка</translation>
+    </message>
+    <message>
+        <source>Select the network to proceed!</source>
+        <translation>Виберіть мережу, щоб продовжити!</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectAP</name>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Введіть пароль</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показати символи</translation>
+    </message>
+    <message>
+        <source>Save my password</source>
+        <translation>Зберегти пароль</translation>
+    </message>
+    <message>
+        <source>Connect automatically</source>
+        <translation>Підключатися автоматично</translation>
+    </message>
+    <message>
+        <source>chosen network</source>
+        <translation>вибрано мережу</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Відключитися</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не вдалося скасувати підключення до мережі!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код помилки:</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>Enter your password to connect to this network!</source>
+        <translation>Введіть пароль для підключення до цієї мережі!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Підключення</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Питання</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Відключитися від мережі?</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectHAP</name>
+    <message>
+        <source>Connection</source>
+        <translation>Підключення</translation>
+    </message>
+    <message>
+        <source>Enter the name of the network</source>
+        <translation>Введіть ім’я мережі</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Not required</source>
+        <translation>Не потрібно</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Підключення</translation>
+    </message>
+</context>
+<context>
+    <name>GetSpecs</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Unknown RAM capacity</source>
+        <translation>Обсяг ОЗП невідомий</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>ГБ</translation>
+    </message>
+    <message>
+        <source>OS:</source>
+        <translation>ОС:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версія:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Архітектура:</translation>
+    </message>
+    <message>
+        <source>RAM:</source>
+        <translation>ОЗП:</translation>
+    </message>
+    <message>
+        <source>Computer name:</source>
+        <translation>Ім’я комп’ютера:</translation>
+    </message>
+    <message>
+        <source>Failed to initialize COM library. Error code:</source>
+        <translation>Не вдалося ініціалізувати бібліотеку COM. Код помилки:</translation>
+    </message>
+    <message>
+        <source>Failed to create IWbemLocator object. Error code:</source>
+        <translation>Не вдалося створити об’єкт IWbemLocator. Код помилки:</translation>
+    </message>
+    <message>
+        <source>Could not connect. Error code:</source>
+        <translation>Не вдалося підключитися. Код помилки:</translation>
+    </message>
+    <message>
+        <source>Could not set proxy blanket. Error code:</source>
+        <translation>Не вдалося задати параметри безпеки проксі (proxy blanket). Код помилки:</translation>
+    </message>
+    <message>
+        <source>Query for processes failed. Error code:</source>
+        <translation>Не вдалося виконати запит до WMI. Код помилки:</translation>
+    </message>
+</context>
+<context>
+    <name>MsgDialog</name>
+    <message>
+        <source>Error code:</source>
+        <translation>Код помилки:</translation>
+    </message>
+</context>
+<context>
+    <name>NotifyAP</name>
+    <message>
+        <source>Notification</source>
+        <translation>Сповіщення</translation>
+    </message>
+    <message>
+        <source>Open network is available</source>
+        <translation>Доступна відкрита мережа</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Згорнути</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Network:</source>
+        <translation>Мережа:</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Сигнал:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Більше не показувати</translation>
+    </message>
+    <message>
+        <source>Connect now</source>
+        <translation>Підключитися зараз</translation>
+    </message>
+    <message>
+        <source>Remind later</source>
+        <translation>Нагадати пізніше</translation>
+    </message>
+    <message>
+        <source>Set timer:</source>
+        <translation>Нагадати:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Failed to resume the WMI service!</source>
+        <translation>Не вдалося відновити роботу служби WMI!</translation>
+    </message>
+    <message>
+        <source>Failed to start the WMI service!</source>
+        <translation>Не вдалося запустити службу WMI!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Відключитися</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не вдалося скасувати підключення до мережі!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код помилки:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Питання</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Відключитися від мережі?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>You can&apos;t select this date! Choose another date!</source>
+        <translation>Цю дату вибрати не можна! Виберіть іншу дату!</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Ім’я користувача:</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+</context>
+<context>
+    <name>WirelessConnect</name>
+    <message>
+        <source>Hidden network</source>
+        <translation>Прихована мережа</translation>
+    </message>
+    <message>
+        <source>Your security key/network name is not correct!</source>
+        <translation>Неправильний ключ безпеки або ім’я мережі!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код помилки:</translation>
+    </message>
+    <message>
+        <source>Please try again.</source>
+        <translation>Спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Not required</source>
+        <translation>Не потрібно</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Облікові дані</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Потрібно</translation>
+    </message>
+    <message>
+        <source>Not ready</source>
+        <translation>Не готовий</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Підключено</translation>
+    </message>
+    <message>
+        <source>First node in a ad hoc network</source>
+        <translation>Перший вузол у мережі ad hoc</translation>
+    </message>
+    <message>
+        <source>Disconnecting</source>
+        <translation>Відключення</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не підключено</translation>
+    </message>
+    <message>
+        <source>Attempting to associate with a network</source>
+        <translation>Спроба асоціації з мережею</translation>
+    </message>
+    <message>
+        <source>Auto configuration is discovering settings for the network</source>
+        <translation>Автоналаштування визначає параметри мережі</translation>
+    </message>
+    <message>
+        <source>In process of authenticating</source>
+        <translation>Триває автентифікація</translation>
+    </message>
+    <message>
+        <source>No profile</source>
+        <translation>Немає профілю</translation>
+    </message>
+    <message>
+        <source>Has profile</source>
+        <translation>Є профіль</translation>
+    </message>
+    <message>
+        <source>The profile is the active console user&apos;s per user profile</source>
+        <translation>Особистий профіль активного користувача консолі</translation>
+    </message>
+    <message>
+        <source>Interworking is supported</source>
+        <translation>Підтримується Interworking</translation>
+    </message>
+    <message>
+        <source>Hotspot2 is enabled</source>
+        <translation>Hotspot 2.0 увімкнено</translation>
+    </message>
+    <message>
+        <source>Hotspot2 is connected</source>
+        <translation>Hotspot 2.0 підключено</translation>
+    </message>
+    <message>
+        <source>ANQP is supported</source>
+        <translation>Підтримується ANQP</translation>
+    </message>
+    <message>
+        <source>Domain network</source>
+        <translation>Доменна мережа</translation>
+    </message>
+    <message>
+        <source>Roaming network</source>
+        <translation>Мережа в роумінгу</translation>
+    </message>
+    <message>
+        <source>This network failed to connect</source>
+        <translation>Не вдалося підключитися до цієї мережі</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інший</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <translation>Інфраструктура</translation>
+    </message>
+    <message>
+        <source>Independent</source>
+        <translation>Незалежна</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Будь-який</translation>
+    </message>
+    <message>
+        <source>Emulated WiFi</source>
+        <translation>Емульований Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Native WiFi</source>
+        <translation>Вбудований Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Invalid interface</source>
+        <translation>Неприпустимий інтерфейс</translation>
+    </message>
+    <message>
+        <source>Extensible Station</source>
+        <translation>Розширювана станція</translation>
+    </message>
+    <message>
+        <source>Network Monitor</source>
+        <translation>Мережевий монітор</translation>
+    </message>
+    <message>
+        <source>Failed with error code</source>
+        <translation>Збій із кодом помилки</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>Dual-Band</source>
+        <translation>Дводіапазонна</translation>
+    </message>
+    <message>
+        <source>GHz</source>
+        <translation>ГГц</translation>
+    </message>
+</context>
+</TS>
