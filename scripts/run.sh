@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" "$root/build"
+AIRVANE_TARGET=airvane-lite "$root/scripts/build.sh" "$root/build"
 
 program="$root/build/bin/airvane-lite"
 if [ "$(uname -s)" = "Linux" ]; then

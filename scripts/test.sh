@@ -53,7 +53,7 @@ for stage in $stages; do
         build_or_fail linux build -DAIRVANE_WERROR=ON && run_suite linux build
         ;;
     asan)
-        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
+        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0"
         export LSAN_OPTIONS="suppressions=$root/scripts/sanitizers/lsan.supp:print_suppressions=0"
         export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
         build_or_fail asan build-asan -DCMAKE_BUILD_TYPE=Debug "-DAIRVANE_SANITIZE=address;undefined" \

@@ -95,9 +95,9 @@ else
     targets=(airvane-lite windows_checks)
 fi
 start=$(date +%s)
-# A tree configured against another Qt or toolchain is configured afresh.
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:.*mingw-w64-x86_64-posix.cmake" "$build/CMakeCache.txt"; then
-    rm -rf "$build"
+    fail "$build is configured for another toolchain; remove it or set AIRVANE_WINDOWS_BUILD"
+    finish
 fi
 if ! configure; then
     cat "$work/configure.log"
@@ -135,7 +135,7 @@ for n in $(seq 91 140); do
     Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 50); do
-        if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
+        if DISPLAY=":$n" timeout 5 xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
         kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.2
     done
@@ -217,7 +217,7 @@ run_tests() {
 
 # ---------------------------------------------------------------- the program itself
 window_line() {
-    xwininfo -root -tree 2>/dev/null | grep -F "\"$app_title" | head -1
+    timeout 10 xwininfo -root -tree 2>/dev/null | grep -F "\"$app_title" | head -1
 }
 
 settings_expected() {

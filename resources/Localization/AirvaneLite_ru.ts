@@ -351,6 +351,86 @@
         <source>Select the network to proceed!</source>
         <translation>Выберите сеть, чтобы продолжить!</translation>
     </message>
+    <message>
+        <source>Connecting</source>
+        <translation type="unfinished">Подключение</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished">Вопрос</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation type="unfinished">Отключиться от сети?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Да</translation>
+    </message>
+    <message>
+        <source>You successfully connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation type="unfinished">Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Check your password and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished">Не подключено</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">Нет</translation>
+    </message>
+    <message>
+        <source>You successfully disconnected from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected from the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected from the network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation type="unfinished">Не удалось отменить подключение к сети!</translation>
+    </message>
+    <message>
+        <source>Profile has been successfully removed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete network profile!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not unregister wlan notification!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConnectAP</name>

@@ -67,7 +67,14 @@ uint32_t queryValue(Handle handle, const Guid &iface, WLAN_INTF_OPCODE opcode, T
 
 NativeWlanClient::NativeWlanClient() = default;
 
-NativeWlanClient::~NativeWlanClient() = default;
+NativeWlanClient::~NativeWlanClient()
+{
+    // A handle left open with a registration would have the service call into freed records.
+    std::lock_guard<std::mutex> lock(registrationsMutex_);
+    for (const auto &entry : registrations_)
+        WlanCloseHandle(toHandle(entry.first), nullptr);
+    registrations_.clear();
+}
 
 uint32_t NativeWlanClient::openHandle(uint32_t clientVersion, uint32_t *negotiatedVersion, Handle *handle)
 {

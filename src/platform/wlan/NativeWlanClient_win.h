@@ -63,7 +63,8 @@ public:
 private:
     // The OS may still be running a callback with an earlier context when a registration is
     // replaced or cancelled, so every context of a handle lives until the handle is closed.
-    // Registering the same callback and context again reuses its record.
+    // Registering the same callback and context again reuses its record. Handles that still
+    // have records when the client goes are closed by its destructor.
     std::mutex registrationsMutex_;
     std::map<Handle, std::vector<std::unique_ptr<native::Registration>>> registrations_;
 };

@@ -137,7 +137,7 @@ NotifyAP::~NotifyAP()
 
 QString NotifyAP::reminderText(const QDateTime &moment)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates)
+    return QLocale()
         .toString(moment, QStringLiteral("yyyy-MM-dd ") + timeFormat());
 }
 

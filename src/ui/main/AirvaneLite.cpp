@@ -6,6 +6,9 @@
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "log/LogView.h"
+#include "ui/dialogs/ConnectAP.h"
+#include "ui/dialogs/ConnectHAP.h"
+#include "ui/dialogs/NotifyAP.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/WindowRules.h"
@@ -16,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -150,6 +154,7 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     ui->sideLayout->setAlignment(Qt::AlignTop | Qt::AlignRight);
 
     buildShortcuts();
+    buildConnectionDialogs();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AirvaneLite::shutdown);
 
     applyStoredSettings();
@@ -161,6 +166,10 @@ AirvaneLite::~AirvaneLite()
     // A window destroyed without the application quitting must not leave a running thread behind.
     stopWorker();
     delete workerThread;
+    // The dialogs have no parent; shutdown only schedules their deletion.
+    delete connectAP.data();
+    delete notifyAP.data();
+    delete connectHAP.data();
     delete ui;
 }
 
@@ -423,6 +432,12 @@ void AirvaneLite::shutdown()
         emit wlanUnregisterNotification();
     }
     refreshTimer->stop();
+    stopReminder();
+    for (QWidget *dialog : {static_cast<QWidget *>(connectAP.data()), static_cast<QWidget *>(notifyAP.data()),
+                            static_cast<QWidget *>(connectHAP.data())}) {
+        if (dialog)
+            dialog->deleteLater();
+    }
     stopWorker();
 }
 
@@ -434,6 +449,13 @@ bool AirvaneLite::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && interfaceState() == Interface::Listed)
         emit checkWirelessState(currentAdapterIndex());
     return QMainWindow::event(event);
+}
+
+void AirvaneLite::closeEvent(QCloseEvent *event)
+{
+    if (connectState == 1)
+        emit cancelRequest();
+    QMainWindow::closeEvent(event);
 }
 
 void AirvaneLite::keyPressEvent(QKeyEvent *event)
@@ -979,39 +1001,537 @@ QString AirvaneLite::titleText(bool showFullInfo, int channel)
 // ---------------------------------------------------------------------------------------------
 // Connect and disconnect
 
+void AirvaneLite::buildConnectionDialogs()
+{
+    connectAP = new ConnectAP;
+    notifyAP = new NotifyAP;
+    connectHAP = new ConnectHAP;
+    notifyWhenOpenAP = readAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), true).toBool();
+    notifyAP->loadNotificationSettings(notifyWhenOpenAP);
+
+    using A = AirvaneLite;
+    connect(this, &A::selectedNetwork, connectAP.data(), &ConnectAP::setSelectedNetwork);
+    connect(this, &A::apConnected, connectAP.data(), &ConnectAP::setAPConnected);
+    connect(this, &A::apDisconnected, connectAP.data(), &ConnectAP::setAPDisconnected);
+    connect(this, &A::connectionFailed, connectAP.data(), &ConnectAP::setConnectionFailed);
+    connect(this, &A::protectedSSIDData, connectAP.data(), &ConnectAP::setProtectedSSIDData);
+    connect(this, &A::wlanStateConnected, connectAP.data(), &ConnectAP::setWlanStateConnected);
+    connect(this, &A::wlanStateConnected, notifyAP.data(), &NotifyAP::setWlanStateConnected);
+    connect(this, &A::wlanStateDisconnected, connectAP.data(), &ConnectAP::setWlanStateDisconnected);
+    connect(this, &A::wlanStateDisconnected, notifyAP.data(), &NotifyAP::setWlanStateDisconnected);
+    connect(this, &A::allWirelessNetworksData, connectAP.data(), &ConnectAP::setWlanNetworksData);
+    connect(this, &A::openSSIDData, notifyAP.data(), &NotifyAP::setOpenSSIDData);
+    connect(this, &A::notificationStatusChanged, notifyAP.data(), &NotifyAP::loadNotificationSettings);
+    connect(this, &A::selectedOpenHAP, connectHAP.data(), &ConnectHAP::setSelectedOpenHAP);
+    connect(this, &A::checkAPTimer, this, &A::setAPTimerOff);
+    connect(this, &A::currentNetwork, this, &A::setCurrentNetwork);
+
+    connect(connectAP.data(), &ConnectAP::currentNetwork, this, &A::setCurrentNetwork);
+    connect(notifyAP.data(), &NotifyAP::currentNetwork, this, &A::setCurrentNetwork);
+    connect(connectHAP.data(), &ConnectHAP::currentNetwork, this, &A::setCurrentNetwork);
+    // The dialogs also name the network when they disconnect; only a name given while their
+    // connect starts is the profile that connect writes.
+    connect(connectAP.data(), &ConnectAP::currentNetwork, this, [this](const QString &name) {
+        if (connectAP->connectionState() == ConnectAP::Connecting)
+            noteAttempt(name);
+    });
+    connect(notifyAP.data(), &NotifyAP::currentNetwork, this, [this](const QString &name) {
+        if (notifyAP->connectionState() == ConnectAP::Connecting)
+            noteAttempt(name);
+    });
+    connect(connectHAP.data(), &ConnectHAP::currentNetwork, this, &A::noteAttempt);
+
+    connect(connectAP.data(), &ConnectAP::checkAPData, this, &A::setCheckAPData);
+    connect(notifyAP.data(), &NotifyAP::checkAPData, this, &A::setCheckAPData);
+    connect(connectAP.data(), &ConnectAP::checkWlanState, this, &A::setCheckWlanState);
+    connect(notifyAP.data(), &NotifyAP::checkWlanState, this, &A::setCheckWlanState);
+    connect(connectAP.data(), &ConnectAP::apState, this, [this](const QString &state) {
+        if (!ui->networkList->selectedItems().isEmpty() && ui->networkList->currentItem())
+            ui->networkList->currentItem()->setText(ConnectedColumn, state);
+    });
+    connect(connectAP.data(), &ConnectAP::connectClosed, this, [this] {
+        startTimerAfterError();
+        ui->connectButton->setEnabled(true);
+    });
+    connect(connectAP.data(), &ConnectAP::hiddenNetwork, this, [this] { hiddenConnect = true; });
+    connect(connectHAP.data(), &ConnectHAP::hapConnectClosed, this,
+            [this] { ui->connectButton->setEnabled(true); });
+    connect(notifyAP.data(), &NotifyAP::notifyAPClosed, this, &A::setAPTimerOn);
+    connect(notifyAP.data(), &NotifyAP::openAPNotification, this,
+            [this](bool status) { notifyWhenOpenAP = status; });
+    connect(notifyAP.data(), &NotifyAP::reminderSet, this, &A::setReminder);
+}
+
+void AirvaneLite::noteAttempt(const QString &profileName)
+{
+    attemptProfile = profileName;
+    attemptCanceled = false;
+}
+
 void AirvaneLite::connectNetwork()
 {
     if (connectState == 1) {
         emit cancelRequest();
         return;
     }
-    if (ui->networkList->selectedItems().isEmpty() && ui->profileList->selectedItems().isEmpty()) {
+    QTreeWidget *networks = ui->networkList;
+    QTreeWidget *profiles = ui->profileList;
+    if (networks->selectedItems().isEmpty() && profiles->selectedItems().isEmpty()) {
         MsgDialog box(this, tr("Warning"), tr("Select the network to proceed!"), 2, QMessageBox::Ok);
         box.exec();
         return;
     }
+
+    emit checkAPTimer();
+    setRefreshControlsEnabled(true);
+    refreshShortcut->blockSignals(false);
+
+    // Profile rows carry the network columns one place to the right.
+    const auto rowData = [](QTreeWidgetItem *row, int column, int offset) {
+        return row->data(column + offset, Qt::UserRole);
+    };
+
+    if (!profiles->selectedItems().isEmpty()) {
+        QTreeWidgetItem *row = profiles->selectedItems().first();
+        if (!isConnectedRow(row, ConnectedColumn + 1)) {
+            const QString profileName = row->text(0);
+            emit currentNetwork(profileName);
+            // A saved profile belongs to the user: a failed connect must not delete it.
+            noteAttempt(QString());
+            row->setText(ConnectedColumn + 1, tr("Connecting"));
+            profiles->setEnabled(false);
+            hiddenConnect = false;
+
+            const QString ssid = row->text(SsidColumn + 1);
+            const auto cipher = static_cast<_DOT11_CIPHER_ALGORITHM>(rowData(row, EncryptionColumn, 1).toInt());
+            const auto auth = static_cast<_DOT11_AUTH_ALGORITHM>(rowData(row, AuthColumn, 1).toInt());
+            const bool secured = rowData(row, SecurityColumn, 1).toBool();
+            const bool hidden = rowData(row, SsidColumn, 1).toBool();
+            if (cipher != DOT11_CIPHER_ALGO_NONE && secured)
+                emit securedProfileConnectRequest(profileName, ssid, auth, cipher, QString(), hidden, true, true);
+            else
+                emit openProfileConnectRequest(profileName, ssid, auth, cipher, hidden, true, true);
+            return;
+        }
+    }
+
+    QTreeWidgetItem *row = networks->selectedItems().isEmpty() ? nullptr : networks->selectedItems().first();
+    if (row && !isConnectedRow(row, ConnectedColumn)) {
+        const QString ssid = row->text(SsidColumn);
+        const auto cipher = static_cast<_DOT11_CIPHER_ALGORITHM>(rowData(row, EncryptionColumn, 0).toInt());
+        const auto auth = static_cast<_DOT11_AUTH_ALGORITHM>(rowData(row, AuthColumn, 0).toInt());
+        const bool secured = rowData(row, SecurityColumn, 0).toBool();
+        const bool hidden = rowData(row, SsidColumn, 0).toBool();
+        const bool openOrOwe = cipher == DOT11_CIPHER_ALGO_NONE || auth == DOT11_AUTH_ALGO_OWE;
+
+        if (cipher != DOT11_CIPHER_ALGO_NONE && secured && auth != DOT11_AUTH_ALGO_OWE) {
+            hiddenConnect = false;
+            applyTopMostSetting(connectAP);
+            connectAP->setConnectedAPName(currentProfile);
+            connectAP->show();
+            connectAP->raise();
+            connectAP->activateWindow();
+            return;
+        }
+        if (hidden && openOrOwe) {
+            hiddenConnect = true;
+            applyTopMostSetting(connectHAP);
+            connectHAP->exec();
+            return;
+        }
+        if (!hidden && openOrOwe) {
+            hiddenConnect = false;
+            emit currentNetwork(ssid);
+            noteAttempt(ssid);
+            emit connectionRequest(ssid, ssid, auth, cipher, hidden, false, false);
+            return;
+        }
+    }
+
+    MsgDialog box(this, tr("Question"), tr("Do you want to disconnect?"), 4,
+                  QMessageBox::Yes | QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes)
+        emit disconnectRequest();
+    ui->connectButton->setEnabled(true);
 }
 
-void AirvaneLite::setAPConnecting() {}
-void AirvaneLite::setAPConnected() {}
-void AirvaneLite::setAPNotConnected(int) {}
-void AirvaneLite::setAPConnectionFailed(const QString &) {}
-void AirvaneLite::setAPDisconnected() {}
-void AirvaneLite::setAPCanceled() {}
-void AirvaneLite::setAPCancelFailed(int) {}
-void AirvaneLite::setConnectedState(const ConnectionData &) {}
-void AirvaneLite::setDisconnectedState() {}
-void AirvaneLite::setWlanProfileRemoved() {}
-void AirvaneLite::setRemoveWlanProfileError(int) {}
-void AirvaneLite::failedWlanProfileRemoved() {}
-void AirvaneLite::setWlanUnregisterNotificationError(int) {}
-void AirvaneLite::setCheckAPData(const QString &) {}
-void AirvaneLite::setCurrentNetwork(const QString &) {}
+void AirvaneLite::setAPConnecting()
+{
+    ui->connectButton->setText(tr("Cancel"));
+    connectState = 1;
+}
+
+void AirvaneLite::setAPConnected()
+{
+    emit wlanUnregisterNotification();
+    markConnectionRowsDisconnected();
+
+    ui->connectButton->setEnabled(true);
+    setConnectTexts(true);
+    ui->statusValue->setText(tr("Connected"));
+    ui->connectedValue->setText(tr("Yes"));
+    enableProfileList();
+    attemptProfile.clear();
+
+    emit checkWirelessState(currentAdapterIndex());
+    emit apConnected(currentNetworkName, static_cast<_DOT11_CIPHER_ALGORITHM>(connectedCipher),
+                     connectedIsSecured, static_cast<_DOT11_AUTH_ALGORITHM>(connectedAuth));
+
+    MsgDialog box(nullptr, tr("Information"),
+                  QStringLiteral("%1 %2").arg(tr("You successfully connected to"), currentNetworkName), 1,
+                  QMessageBox::Ok);
+    box.exec();
+
+    if (hiddenConnect) {
+        refreshData();
+    } else {
+        ui->profileList->clear();
+        emit refreshProfiles(currentAdapterIndex());
+    }
+    if (!currentNetworkName.isEmpty()) {
+        appendLog(QStringLiteral("%1 %2 %3 %4")
+                      .arg(tr("connected to"), currentNetworkName, tr("on"), ui->adapterSelector->currentText()));
+    }
+}
+
+void AirvaneLite::setAPNotConnected(int errorCode)
+{
+    ui->connectButton->setEnabled(true);
+    emit wlanUnregisterNotification();
+    clearConnectingMarks();
+
+    MsgDialog box(nullptr, tr("Error"),
+                  QStringLiteral("%1 %2 %3\n%4")
+                      .arg(tr("Not connected!"), tr("Error code:"), QString::number(errorCode),
+                           tr("Check your password and try again.")),
+                  3, QMessageBox::Ok);
+    box.exec();
+
+    enableProfileList();
+    connectState = 0;
+    attemptProfile.clear();
+    emit connectionFailed();
+}
+
+void AirvaneLite::setAPConnectionFailed(const QString &errorMsg)
+{
+    ui->connectButton->setEnabled(true);
+    setConnectTexts(false);
+    emit wlanUnregisterNotification();
+    markConnectionRowsDisconnected();
+    clearConnectingMarks();
+
+    // The report of an attempt the user has just canceled: the cancel has been answered already.
+    if (attemptCanceled) {
+        attemptCanceled = false;
+        attemptProfile.clear();
+        enableProfileList();
+        return;
+    }
+
+    const QString failedProfile = attemptProfile;
+    attemptProfile.clear();
+    MsgDialog box(nullptr, tr("Error"), errorMsg, 3, QMessageBox::Ok);
+    box.exec();
+    emit connectionFailed();
+
+    if (!failedProfile.isEmpty()) {
+        emit removeFailedWlanProfile(failedProfile);
+    } else {
+        // Nothing to delete; the profile list still shows the attempt.
+        failedWlanProfileRemoved();
+    }
+    enableProfileList();
+    connectState = 3;
+    currentProfile.clear();
+}
+
+void AirvaneLite::setAPDisconnected()
+{
+    emit wlanUnregisterNotification();
+    ui->connectButton->setEnabled(true);
+    setConnectTexts(false);
+    ui->statusValue->setText(tr("Not connected"));
+    ui->connectedValue->setText(tr("No"));
+
+    markConnectionRowsDisconnected();
+    enableProfileList();
+    attemptProfile.clear();
+
+    MsgDialog box(nullptr, tr("Information"),
+                  QStringLiteral("%1 %2!").arg(tr("You successfully disconnected from"), currentProfile), 1,
+                  QMessageBox::Ok);
+    box.exec();
+
+    ui->profileList->clear();
+    emit refreshProfiles(currentAdapterIndex());
+
+    if (!currentProfile.isEmpty()) {
+        appendLog(QStringLiteral("%1 %2 %3 %4")
+                      .arg(tr("disconnected from the"), currentProfile, tr("on"),
+                           ui->adapterSelector->currentText()));
+    } else {
+        appendLog(tr("disconnected from the network"));
+    }
+
+    emit wlanStateDisconnected();
+    emit apDisconnected();
+}
+
+void AirvaneLite::setAPCanceled()
+{
+    ui->connectButton->setText(tr("Connect"));
+    enableProfileList();
+    clearConnectingMarks();
+    // A failure report of the canceled attempt may still be on its way.
+    attemptCanceled = connectState == 1;
+    connectState = 3;
+}
+
+void AirvaneLite::setAPCancelFailed(int errorCode)
+{
+    MsgDialog box(this, tr("Error"),
+                  QStringLiteral("%1\n%2 %3")
+                      .arg(tr("Failed to cancel the network connection!"), tr("Error code:"))
+                      .arg(errorCode),
+                  3, QMessageBox::Ok);
+    box.exec();
+}
+
+void AirvaneLite::setConnectedState(const ConnectionData &currentConnection)
+{
+    currentNetworkName = currentConnection.ssid;
+    currentProfile = currentConnection.profileName;
+    connectState = currentConnection.state;
+    if (currentNetworkName.isEmpty() || currentProfile.isEmpty() || currentConnection.state != Connection::Connected)
+        return;
+
+    ui->statusValue->setText(tr("Connected"));
+    if (const QTreeWidgetItem *row = networkRowNamed(currentNetworkName)) {
+        connectedCipher = row->data(EncryptionColumn, Qt::UserRole).toInt();
+        connectedIsSecured = row->data(SecurityColumn, Qt::UserRole).toBool();
+        connectedAuth = row->data(AuthColumn, Qt::UserRole).toInt();
+    } else {
+        connectedIsSecured = false;
+    }
+
+    markRowConnected(ui->networkList, ConnectedColumn, currentNetworkName);
+    markRowConnected(ui->profileList, ConnectedColumn + 1, currentProfile);
+    emit wlanStateConnected(currentProfile, static_cast<_DOT11_CIPHER_ALGORITHM>(connectedCipher),
+                            connectedIsSecured, static_cast<_DOT11_AUTH_ALGORITHM>(connectedAuth));
+    connectedNetwork = currentNetworkName;
+    connectedProfile = currentProfile;
+}
+
+void AirvaneLite::setDisconnectedState()
+{
+    if (connectState == 1)
+        return;
+    setConnectTexts(false);
+    ui->statusValue->setText(tr("Not connected"));
+    markConnectionRowsDisconnected();
+    connectedIsSecured = false;
+    connectState = 0;
+    emit wlanStateDisconnected();
+}
+
+void AirvaneLite::setWlanProfileRemoved()
+{
+    QTreeWidget *profiles = ui->profileList;
+    if (!profiles->selectedItems().isEmpty() && profiles->currentItem()) {
+        delete profiles->takeTopLevelItem(profiles->indexOfTopLevelItem(profiles->currentItem()));
+        if (profiles->topLevelItemCount() == 0) {
+            layOutPlaceholder(profiles, profilePlaceholder);
+            profilePlaceholder->show();
+        }
+    }
+    markRowDisconnected(ui->networkList, ConnectedColumn, connectedNetwork);
+    emit checkWirelessState(currentAdapterIndex());
+    MsgDialog box(nullptr, tr("Information"), tr("Profile has been successfully removed!"), 1, QMessageBox::Ok);
+    box.exec();
+}
+
+void AirvaneLite::setRemoveWlanProfileError(int error)
+{
+    MsgDialog box(nullptr, tr("Error"),
+                  QStringLiteral("%1\n%2 %3").arg(tr("Could not delete network profile!"), tr("Error code:"))
+                      .arg(error),
+                  3, QMessageBox::Ok);
+    box.exec();
+}
+
+void AirvaneLite::failedWlanProfileRemoved()
+{
+    ui->profileList->clear();
+    emit refreshProfiles(currentAdapterIndex());
+}
+
+void AirvaneLite::setWlanUnregisterNotificationError(int errorCode)
+{
+    MsgDialog box(this, tr("Error"),
+                  QStringLiteral("%1 %2 %3")
+                      .arg(tr("Could not unregister wlan notification!"), tr("Error code:"))
+                      .arg(errorCode),
+                  3, QMessageBox::Ok);
+    box.exec();
+}
+
+void AirvaneLite::setCheckAPData(const QString &profileName)
+{
+    const QTreeWidgetItem *row = networkRowNamed(profileName);
+    if (!row)
+        return;
+    const auto cipher = static_cast<_DOT11_CIPHER_ALGORITHM>(row->data(EncryptionColumn, Qt::UserRole).toInt());
+    const auto auth = static_cast<_DOT11_AUTH_ALGORITHM>(row->data(AuthColumn, Qt::UserRole).toInt());
+    const bool hidden = row->data(SsidColumn, Qt::UserRole).toBool();
+    if (row->data(SecurityColumn, Qt::UserRole).toBool())
+        emit protectedSSIDData(profileName, true, cipher, auth, hidden);
+    else
+        emit openSSIDData(profileName, cipher, auth, hidden, row->text(SignalColumn));
+}
+
+void AirvaneLite::setCurrentNetwork(const QString &name)
+{
+    currentNetworkName = name;
+}
+
+QTreeWidgetItem *AirvaneLite::networkRowNamed(const QString &name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    const auto rows = ui->networkList->findItems(name, Qt::MatchContains | Qt::MatchRecursive, SsidColumn);
+    for (QTreeWidgetItem *row : rows) {
+        if (row->text(SsidColumn) == name)
+            return row;
+    }
+    return nullptr;
+}
+
+void AirvaneLite::markRowConnected(QTreeWidget *list, int column, const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    const auto rows = list->findItems(name, Qt::MatchContains | Qt::MatchRecursive, 0);
+    for (QTreeWidgetItem *row : rows) {
+        if (row->text(0) != name)
+            continue;
+        setRowFont(row, applicationFont(true));
+        row->setText(column, tr("Yes"));
+        row->setData(column, Qt::UserRole, QVariant::fromValue(Connection::Connected));
+        return;
+    }
+}
+
+void AirvaneLite::markRowDisconnected(QTreeWidget *list, int column, const QString &name)
+{
+    const auto rows = list->findItems(name, Qt::MatchExactly, 0);
+    if (rows.isEmpty())
+        return;
+    QTreeWidgetItem *row = rows.first();
+    setRowFont(row, applicationFont(false));
+    row->setText(column, tr("No"));
+    row->setData(column, Qt::UserRole, QVariant::fromValue(Connection::NotConnected));
+}
+
+void AirvaneLite::markConnectionRowsDisconnected()
+{
+    markRowDisconnected(ui->networkList, ConnectedColumn, connectedNetwork);
+    markRowDisconnected(ui->profileList, ConnectedColumn + 1, connectedProfile);
+}
+
+void AirvaneLite::clearConnectingMarks()
+{
+    // "Connecting" was put into the row by hand; an attempt that ends without a connection
+    // leaves the row as its state says.
+    const QString connecting = tr("Connecting");
+    const auto restore = [&connecting](QTreeWidget *list, int column) {
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *row = list->topLevelItem(i);
+            if (row->text(column) == connecting)
+                row->setText(column, isConnectedRow(row, column) ? tr("Yes") : tr("No"));
+        }
+    };
+    restore(ui->networkList, ConnectedColumn);
+    restore(ui->profileList, ConnectedColumn + 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Open-network notification and its reminder
+
+void AirvaneLite::setNotifyOpenAP()
+{
+    if (!notifyAP || notifyAP->isVisible() || !notifyWhenOpenAP || connectState == 2)
+        return;
+    emit checkAPTimer();
+    applyTopMostSetting(notifyAP);
+    notifyAP->exec();
+}
+
+void AirvaneLite::openAPNotificationSettings(bool status)
+{
+    notifyWhenOpenAP = status;
+    emit notificationStatusChanged(status);
+}
+
+void AirvaneLite::setReminder(const QString &apName)
+{
+    stopReminder();
+    reminderAPName = apName;
+    // The second in progress counts as well: a reminder set for this very second is due.
+    lastReminderCheck = QDateTime::currentDateTime().addSecs(-1);
+    reminderTimer = new QTimer(this);
+    reminderTimer->setObjectName(QStringLiteral("reminderTimer"));
+    reminderTimer->setTimerType(Qt::PreciseTimer);
+    reminderTimer->setInterval(1000);
+    connect(reminderTimer.data(), &QTimer::timeout, this, &AirvaneLite::checkReminder);
+    reminderTimer->start();
+}
+
+void AirvaneLite::stopReminder()
+{
+    if (!reminderTimer)
+        return;
+    reminderTimer->stop();
+    reminderTimer->deleteLater();
+    reminderTimer = nullptr;
+}
+
+void AirvaneLite::checkReminder()
+{
+    const QString reminder = readAppSetting(QLatin1String(SettingsKey::Reminder), QString()).toString();
+    const auto wholeSecond = [](QDateTime moment) {
+        const QTime time = moment.time();
+        moment.setTime(QTime(time.hour(), time.minute(), time.second()));
+        return moment;
+    };
+    const QDateTime now = wholeSecond(QDateTime::currentDateTime());
+
+    // The moment is kept to the second; a tick that comes late (a busy event loop, a modal box)
+    // must not step over it, so every second since the previous tick is compared.
+    QDateTime moment = now;
+    if (lastReminderCheck.isValid() && lastReminderCheck < now && lastReminderCheck.secsTo(now) <= 3600)
+        moment = wholeSecond(lastReminderCheck).addSecs(1);
+    bool due = false;
+    for (; moment <= now && !due; moment = moment.addSecs(1))
+        due = NotifyAP::reminderText(moment) == reminder;
+    lastReminderCheck = now;
+
+    if (!due || !networkRowNamed(reminderAPName))
+        return;
+
+    writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), true);
+    writeAppSetting(QLatin1String(SettingsKey::Reminder), QStringLiteral("unknown"));
+    notifyWhenOpenAP = true;
+    emit notifyAP->openAPNotification(true);
+    notifyAP->setHideReminder();
+    // Stopped before the notification runs its own event loop, or the next tick would fire in it.
+    stopReminder();
+    setNotifyOpenAP();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Menus and secondary windows
 
-void AirvaneLite::setNotifyOpenAP() {}
 void AirvaneLite::aboutApp() {}
 void AirvaneLite::openLog(QWidget *) {}
 void AirvaneLite::openChangelog() {}

@@ -6,10 +6,15 @@
 #include "wireless/WirelessAP.h"
 #include "wireless/WirelessInterface.h"
 
+#include <QDateTime>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QVector>
 
+class ConnectAP;
+class ConnectHAP;
+class NotifyAP;
 class QAction;
 class QFont;
 class QLabel;
@@ -129,6 +134,9 @@ public slots:
 
     // Menus, secondary windows and the title.
     void setNotifyOpenAP();
+    // Stores the open-network notification flag (the settings dialog's switch) and tells the
+    // notification window.
+    void openAPNotificationSettings(bool status);
     void setFullInfo();
     void aboutApp();
     void openLog(QWidget *parent);
@@ -144,6 +152,7 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -152,6 +161,8 @@ private slots:
     void profileItemPressed(QTreeWidgetItem *item, int column);
     void copyWirelessInformation();
     void refreshShortcutActivated();
+    void setReminder(const QString &apName);
+    void checkReminder();
 
 private:
     void buildLists();
@@ -175,6 +186,14 @@ private:
     int currentAdapterIndex() const;
     void setConnectTexts(bool connected);
     void retryInterfaces();
+    void buildConnectionDialogs();
+    void markRowConnected(QTreeWidget *list, int column, const QString &name);
+    void markRowDisconnected(QTreeWidget *list, int column, const QString &name);
+    void markConnectionRowsDisconnected();
+    void clearConnectingMarks();
+    void noteAttempt(const QString &profileName);
+    QTreeWidgetItem *networkRowNamed(const QString &name) const;
+    void stopReminder();
 
     QTreeWidgetItem *makeRow(const WirelessAP &record, bool withProfile, const QFont &boldFont) const;
     static void setRowFont(QTreeWidgetItem *item, const QFont &font);
@@ -195,7 +214,28 @@ private:
     QThread *workerThread = nullptr;
     QTimer *refreshTimer = nullptr;
 
+    QPointer<ConnectAP> connectAP;
+    QPointer<NotifyAP> notifyAP;
+    QPointer<ConnectHAP> connectHAP;
+    QPointer<QTimer> reminderTimer;
+    QString reminderAPName;
+    QDateTime lastReminderCheck;
+
     int connectState = 0;
+    QString currentNetworkName;
+    QString currentProfile;
+    QString connectedNetwork;
+    QString connectedProfile;
+    int connectedCipher = 0;
+    bool connectedIsSecured = false;
+    int connectedAuth = 0;
+    bool hiddenConnect = false;
+    // The profile that the running connect wrote, the only one a failure may delete. Empty when
+    // the attempt uses a saved profile.
+    QString attemptProfile;
+    // The running attempt was canceled; its late failure report is not a failure to show.
+    bool attemptCanceled = false;
+    bool notifyWhenOpenAP = true;
     bool adapterRemoved = false;
     bool shutDown = false;
 };

@@ -62,6 +62,7 @@ class TestConnectAP : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void networkFilter_data();
     void networkFilter();
@@ -94,6 +95,14 @@ void TestConnectAP::initTestCase()
 void TestConnectAP::init()
 {
     testsupport::resetSettings();
+}
+
+void TestConnectAP::cleanup()
+{
+    // A line edit's clear-button fade outlives the field by one animation tick and then deletes
+    // itself later; give it that tick so nothing is left behind when the process ends.
+    QTest::qWait(60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestConnectAP::networkFilter_data()

@@ -19,6 +19,7 @@ class TestConnectHAP : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void securedHiddenNetworkRequest();
     void openHiddenNetworkRequestCarriesNoPassword();
     void handOverIgnoredUnlessHiddenNetwork_data();
@@ -50,6 +51,14 @@ void TestConnectHAP::initTestCase()
 void TestConnectHAP::init()
 {
     testsupport::resetSettings();
+}
+
+void TestConnectHAP::cleanup()
+{
+    // A line edit's clear-button fade outlives the field by one animation tick and then deletes
+    // itself later; give it that tick so nothing is left behind when the process ends.
+    QTest::qWait(60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestConnectHAP::securedHiddenNetworkRequest()

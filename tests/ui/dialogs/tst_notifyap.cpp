@@ -68,6 +68,7 @@ class TestNotifyAP : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void openNetworkFilter_data();
     void openNetworkFilter();
@@ -98,6 +99,14 @@ void TestNotifyAP::init()
 {
     testsupport::resetSettings();
     QLocale::setDefault(QLocale::c());
+}
+
+void TestNotifyAP::cleanup()
+{
+    // A line edit's clear-button fade outlives the field by one animation tick and then deletes
+    // itself later; give it that tick so nothing is left behind when the process ends.
+    QTest::qWait(60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestNotifyAP::openNetworkFilter_data()
