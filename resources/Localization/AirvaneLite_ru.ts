@@ -353,83 +353,83 @@
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished">Подключение</translation>
+        <translation>Подключение</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Вопрос</translation>
+        <translation>Вопрос</translation>
     </message>
     <message>
         <source>Do you want to disconnect?</source>
-        <translation type="unfinished">Отключиться от сети?</translation>
+        <translation>Отключиться от сети?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Да</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>You successfully connected to</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы успешно подключились к</translation>
     </message>
     <message>
         <source>connected to</source>
-        <translation type="unfinished"></translation>
+        <translation>подключено к сети</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>через</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не подключено!</translation>
     </message>
     <message>
         <source>Error code:</source>
-        <translation type="unfinished">Код ошибки:</translation>
+        <translation>Код ошибки:</translation>
     </message>
     <message>
         <source>Check your password and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте пароль и повторите попытку.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished">Не подключено</translation>
+        <translation>Не подключено</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Нет</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>You successfully disconnected from</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы успешно отключились от</translation>
     </message>
     <message>
         <source>disconnected from the</source>
-        <translation type="unfinished"></translation>
+        <translation>отключено от сети</translation>
     </message>
     <message>
         <source>disconnected from the network</source>
-        <translation type="unfinished"></translation>
+        <translation>отключено от сети</translation>
     </message>
     <message>
         <source>Failed to cancel the network connection!</source>
-        <translation type="unfinished">Не удалось отменить подключение к сети!</translation>
+        <translation>Не удалось отменить подключение к сети!</translation>
     </message>
     <message>
         <source>Profile has been successfully removed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Профиль успешно удалён!</translation>
     </message>
     <message>
         <source>Could not delete network profile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить профиль сети!</translation>
     </message>
     <message>
         <source>Could not unregister wlan notification!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось отменить регистрацию уведомлений WLAN!</translation>
     </message>
 </context>
 <context>

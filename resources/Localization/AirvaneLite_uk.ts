@@ -353,83 +353,83 @@
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished">Підключення</translation>
+        <translation>Підключення</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Питання</translation>
+        <translation>Питання</translation>
     </message>
     <message>
         <source>Do you want to disconnect?</source>
-        <translation type="unfinished">Відключитися від мережі?</translation>
+        <translation>Відключитися від мережі?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Так</translation>
+        <translation>Так</translation>
     </message>
     <message>
         <source>You successfully connected to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви успішно підключилися до</translation>
     </message>
     <message>
         <source>connected to</source>
-        <translation type="unfinished"></translation>
+        <translation>підключено до мережі</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>через</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не підключено!</translation>
     </message>
     <message>
         <source>Error code:</source>
-        <translation type="unfinished">Код помилки:</translation>
+        <translation>Код помилки:</translation>
     </message>
     <message>
         <source>Check your password and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірте пароль і спробуйте ще раз.</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished">Не підключено</translation>
+        <translation>Не підключено</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">Ні</translation>
+        <translation>Ні</translation>
     </message>
     <message>
         <source>You successfully disconnected from</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви успішно відключилися від</translation>
     </message>
     <message>
         <source>disconnected from the</source>
-        <translation type="unfinished"></translation>
+        <translation>відключено від мережі</translation>
     </message>
     <message>
         <source>disconnected from the network</source>
-        <translation type="unfinished"></translation>
+        <translation>відключено від мережі</translation>
     </message>
     <message>
         <source>Failed to cancel the network connection!</source>
-        <translation type="unfinished">Не вдалося скасувати підключення до мережі!</translation>
+        <translation>Не вдалося скасувати підключення до мережі!</translation>
     </message>
     <message>
         <source>Profile has been successfully removed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Профіль успішно видалено!</translation>
     </message>
     <message>
         <source>Could not delete network profile!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити профіль мережі!</translation>
     </message>
     <message>
         <source>Could not unregister wlan notification!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося скасувати реєстрацію сповіщень WLAN!</translation>
     </message>
 </context>
 <context>

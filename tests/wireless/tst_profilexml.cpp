@@ -5,43 +5,32 @@
 
 namespace {
 
-const QString kNamespace = QStringLiteral("http://www.microsoft.com/networking/WLAN/profile/v1");
-
-// Element path ("WLANProfile/SSIDConfig/SSID/name") -> text, parsed with a real XML reader, so a
-// test fails on anything that is not well-formed.
-struct Parsed {
-    bool ok = false;
-    QString error;
-    QStringList order;          // element paths in document order
-    QMap<QString, QString> text;
-    QString rootNamespace;
-    int rootAttributeCount = -1;
-};
-
-Parsed parse(const QString &xml)
+// Element path ("WLANProfile/SSIDConfig/SSID/name") -> text, read with a real XML reader so that
+// anything not well-formed fails the test.
+QMap<QString, QString> parse(const QString &xml)
 {
-    Parsed p;
+    QMap<QString, QString> text;
     QXmlStreamReader r(xml);
     QStringList path;
     while (!r.atEnd()) {
         r.readNext();
-        if (r.isStartElement()) {
+        if (r.isStartElement())
             path << r.name().toString();
-            if (path.size() == 1) {
-                p.rootNamespace = r.namespaceUri().toString();
-                p.rootAttributeCount = r.attributes().size() + r.namespaceDeclarations().size();
-            }
-            p.order << path.join(QLatin1Char('/'));
-        } else if (r.isCharacters()) {
-            p.text[path.join(QLatin1Char('/'))] += r.text().toString();
-        } else if (r.isEndElement()) {
+        else if (r.isCharacters())
+            text[path.join(QLatin1Char('/'))] += r.text().toString();
+        else if (r.isEndElement())
             path.removeLast();
-        }
     }
-    p.ok = !r.hasError();
-    p.error = r.errorString();
-    return p;
+    if (r.hasError())
+        text.insert(QStringLiteral("error"), r.errorString());
+    return text;
 }
+
+const QString kName = QStringLiteral("WLANProfile/name");
+const QString kSsidName = QStringLiteral("WLANProfile/SSIDConfig/SSID/name");
+const QString kSsidHex = QStringLiteral("WLANProfile/SSIDConfig/SSID/hex");
+const QString kKey = QStringLiteral("WLANProfile/MSM/security/sharedKey/keyMaterial");
+const QString kKeyType = QStringLiteral("WLANProfile/MSM/security/sharedKey/keyType");
 
 } // namespace
 
@@ -50,226 +39,97 @@ class TestProfileXml : public QObject
     Q_OBJECT
 
 private slots:
-    void authenticationKeywords_data();
-    void authenticationKeywords();
-    void encryptionKeywords_data();
-    void encryptionKeywords();
+    void keywordEdges()
+    {
+        const QList<QPair<int, QString>> auth{{0, "Unknown"}, {2, "Unknown"}, {5, "Unknown"}, {9, "WPA3SAE"},
+                                              {10, "OWE"}, {11, "Unknown"}};
+        for (const auto &a : auth)
+            QCOMPARE(ProfileXml::authenticationKeyword(a.first), a.second);
+        const QList<QPair<int, QString>> enc{{0, "none"}, {3, "Other"}, {9, "Other"}, {256, "USE-GROUP"}, {257, "WEP"}};
+        for (const auto &e : enc)
+            QCOMPARE(ProfileXml::encryptionKeyword(e.first), e.second);
+    }
 
-    void openProfileIsExact();
-    void securedProfileIsExact();
-    void keyTypeFollowsCipher_data();
-    void keyTypeFollowsCipher();
+    void securedProfileIsExact()
+    {
+        QCOMPARE(ProfileXml::securedProfile("Home profile", "Home", 7, 4, "correct horse", false, true),
+                 QStringLiteral("<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
+                                "<name>Home profile</name><SSIDConfig><SSID><hex>486F6D65</hex><name>Home</name></SSID>"
+                                "<nonBroadcast>false</nonBroadcast></SSIDConfig><connectionType>ESS</connectionType>"
+                                "<connectionMode>auto</connectionMode><MSM><security><authEncryption>"
+                                "<authentication>WPA2PSK</authentication><encryption>AES</encryption><useOneX>false</useOneX>"
+                                "</authEncryption><sharedKey><keyType>passPhrase</keyType><protected>false</protected>"
+                                "<keyMaterial>correct horse</keyMaterial></sharedKey></security></MSM></WLANProfile>"));
+        QCOMPARE(parse(ProfileXml::securedProfile("Net", "Net", 1, 257, "abc12", false, true)).value(kKeyType),
+                 QStringLiteral("networkKey"));
+    }
 
-    void ssidHexIsUtf8_data();
-    void ssidHexIsUtf8();
-    void specialCharactersAreEscaped();
-    void placeholdersAreFilledOnce();
+    void ssidHexIsUtf8_data()
+    {
+        QTest::addColumn<QString>("ssid");
+        QTest::addColumn<QString>("hex");
+        QTest::newRow("cyrillic") << QString::fromUtf8("Сеть") << "D0A1D0B5D182D18C";
+        QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x93\xB6") << "F09F93B6";
+    }
 
-    void unrepresentableSsidCharactersInNameOnly();
-    void unrepresentableProfileNameOrKeyGivesNoDocument_data();
-    void unrepresentableProfileNameOrKeyGivesNoDocument();
+    void ssidHexIsUtf8()
+    {
+        QFETCH(QString, ssid);
+        QFETCH(QString, hex);
+        QCOMPARE(ProfileXml::ssidHex(ssid), hex);
+        const auto p = parse(ProfileXml::openProfile(ssid, ssid, 1, 0, false, true));
+        QCOMPARE(QStringList({p.value(kSsidHex), p.value(kSsidName), p.value(kName), p.value("error")}),
+                 QStringList({hex, ssid, ssid, QString()}));
+    }
+
+    void specialCharactersAreEscaped()
+    {
+        const QString name = QStringLiteral("Tom & Jerry's <5G>");
+        const QString xml = ProfileXml::securedProfile(name, name, 7, 4, "p&ss<word>", false, true);
+        QCOMPARE(xml.count("<name>Tom &amp; Jerry&apos;s &lt;5G&gt;</name>"), 2);
+        QVERIFY(xml.contains("<keyMaterial>p&amp;ss&lt;word&gt;</keyMaterial>"));
+        const auto p = parse(xml);
+        QCOMPARE(QStringList({p.value(kName), p.value(kSsidHex), p.value(kKey), p.value("error")}),
+                 QStringList({name, "546F6D2026204A657272792773203C35473E", "p&ss<word>", QString()}));
+        QCOMPARE(parse(ProfileXml::openProfile("say \"hi\"", "x", 1, 0, false, true)).value(kName), QStringLiteral("say \"hi\""));
+    }
+
+    void placeholdersAreFilledOnce()
+    {
+        const auto p = parse(ProfileXml::securedProfile("%1 net %9 %2%", "%3", 7, 257, "%8%9%1abc", false, true));
+        QCOMPARE(QStringList({p.value(kName), p.value(kSsidName), p.value(kSsidHex), p.value(kKey)}),
+                 QStringList({"%1 net %9 %2%", "%3", "2533", "%8%9%1abc"}));
+        const auto open = parse(ProfileXml::openProfile("%5%6%7", "%4", 1, 0, false, true));
+        QCOMPARE(QStringList({open.value(kName), open.value(kSsidName)}), QStringList({"%5%6%7", "%4"}));
+    }
+
+    void unrepresentableSsidCharactersInNameOnly()
+    {
+        const QString ssid = QString("a") + QChar(0x01) + "b" + QChar(0x1F) + QChar(0xFFFF);
+        const auto p = parse(ProfileXml::securedProfile("Lab", ssid, 7, 4, "secret12", false, true));
+        const QString r(QChar::ReplacementCharacter);
+        QCOMPARE(QStringList({p.value(kSsidHex), p.value(kSsidName), p.value(kName), p.value("error")}),
+                 QStringList({"6101621FEFBFBF", "a" + r + "b" + r + r, "Lab", QString()}));
+    }
+
+    void unrepresentableProfileNameOrKeyGivesNoDocument_data()
+    {
+        QTest::addColumn<QString>("profileName");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("control character in name") << QString("x") + QChar(0x02) << "secret12";
+        QTest::newRow("control character in key") << "Lab" << QString("secret") + QChar(0x1B);
+        QTest::newRow("U+FFFE in name") << QString(QChar(0xFFFE)) << "secret12";
+        QTest::newRow("lone surrogate in key") << "Lab" << QString(QChar(0xD83D)) + "abcdefgh";
+    }
+
+    void unrepresentableProfileNameOrKeyGivesNoDocument()
+    {
+        QFETCH(QString, profileName);
+        QFETCH(QString, key);
+        QVERIFY(ProfileXml::securedProfile(profileName, "Lab", 7, 4, key, false, true).isEmpty());
+        QCOMPARE(ProfileXml::openProfile(profileName, "Lab", 1, 0, false, true).isEmpty(), profileName != "Lab");
+    }
 };
-
-void TestProfileXml::authenticationKeywords_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("keyword");
-    QTest::newRow("0") << 0 << "Unknown";
-    QTest::newRow("1 open") << 1 << "open";
-    QTest::newRow("2 shared") << 2 << "Unknown";
-    QTest::newRow("3") << 3 << "WPA";
-    QTest::newRow("4") << 4 << "WPAPSK";
-    QTest::newRow("5 WPA-None") << 5 << "Unknown";
-    QTest::newRow("6") << 6 << "WPA2";
-    QTest::newRow("7") << 7 << "WPA2PSK";
-    QTest::newRow("8") << 8 << "WPA3";
-    QTest::newRow("9") << 9 << "WPA3SAE";
-    QTest::newRow("10") << 10 << "OWE";
-    QTest::newRow("11") << 11 << "Unknown";
-}
-
-void TestProfileXml::authenticationKeywords()
-{
-    QFETCH(int, value);
-    QFETCH(QString, keyword);
-    QCOMPARE(ProfileXml::authenticationKeyword(value), keyword);
-}
-
-void TestProfileXml::encryptionKeywords_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("keyword");
-    QTest::newRow("0") << 0 << "none";
-    QTest::newRow("1") << 1 << "WEP-40";
-    QTest::newRow("2") << 2 << "TKIP";
-    QTest::newRow("3") << 3 << "Other";
-    QTest::newRow("4") << 4 << "AES";
-    QTest::newRow("5") << 5 << "WEP-104";
-    QTest::newRow("9 GCMP-256") << 9 << "Other";
-    QTest::newRow("256") << 256 << "USE-GROUP";
-    QTest::newRow("257") << 257 << "WEP";
-}
-
-void TestProfileXml::encryptionKeywords()
-{
-    QFETCH(int, value);
-    QFETCH(QString, keyword);
-    QCOMPARE(ProfileXml::encryptionKeyword(value), keyword);
-}
-
-void TestProfileXml::openProfileIsExact()
-{
-    const QString expected = QStringLiteral(
-        "<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
-        "<name>Cafe</name><SSIDConfig><SSID><hex>43616665</hex><name>Cafe</name></SSID>"
-        "<nonBroadcast>false</nonBroadcast></SSIDConfig><connectionType>ESS</connectionType>"
-        "<connectionMode>auto</connectionMode><MSM><security><authEncryption>"
-        "<authentication>open</authentication><encryption>none</encryption><useOneX>false</useOneX>"
-        "</authEncryption></security></MSM></WLANProfile>");
-    QCOMPARE(ProfileXml::openProfile("Cafe", "Cafe", 1, 0, false, true), expected);
-
-    const Parsed p = parse(expected);
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.rootNamespace, kNamespace);
-    QCOMPARE(p.rootAttributeCount, 1);
-}
-
-void TestProfileXml::securedProfileIsExact()
-{
-    const QString expected = QStringLiteral(
-        "<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
-        "<name>Home profile</name><SSIDConfig><SSID><hex>486F6D65</hex><name>Home</name></SSID>"
-        "<nonBroadcast>false</nonBroadcast></SSIDConfig><connectionType>ESS</connectionType>"
-        "<connectionMode>auto</connectionMode><MSM><security><authEncryption>"
-        "<authentication>WPA2PSK</authentication><encryption>AES</encryption><useOneX>false</useOneX>"
-        "</authEncryption><sharedKey><keyType>passPhrase</keyType><protected>false</protected>"
-        "<keyMaterial>correct horse</keyMaterial></sharedKey></security></MSM></WLANProfile>");
-    QCOMPARE(ProfileXml::securedProfile("Home profile", "Home", 7, 4, "correct horse", false, true), expected);
-
-    const Parsed p = parse(expected);
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.order.size(), 19);
-}
-
-void TestProfileXml::keyTypeFollowsCipher_data()
-{
-    QTest::addColumn<int>("cipher");
-    QTest::addColumn<QString>("keyType");
-    QTest::newRow("WEP 257") << 257 << "networkKey";
-    QTest::newRow("AES 4") << 4 << "passPhrase";
-    QTest::newRow("TKIP 2") << 2 << "passPhrase";
-}
-
-void TestProfileXml::keyTypeFollowsCipher()
-{
-    QFETCH(int, cipher);
-    QFETCH(QString, keyType);
-    const Parsed p = parse(ProfileXml::securedProfile("Net", "Net", 7, cipher, "0123456789", false, true));
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/keyType"), keyType);
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/protected"), QStringLiteral("false"));
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/keyMaterial"), QStringLiteral("0123456789"));
-}
-
-void TestProfileXml::ssidHexIsUtf8_data()
-{
-    QTest::addColumn<QString>("ssid");
-    QTest::addColumn<QString>("hex");
-    QTest::newRow("ascii") << "Cafe" << "43616665";
-    QTest::newRow("cyrillic") << QString::fromUtf8("Сеть") << "D0A1D0B5D182D18C";
-    QTest::newRow("accented") << QString::fromUtf8("Café") << "436166C3A9";
-    QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x93\xB6") << "F09F93B6";
-    QTest::newRow("markup") << "a&<" << "61263C";
-}
-
-void TestProfileXml::ssidHexIsUtf8()
-{
-    QFETCH(QString, ssid);
-    QFETCH(QString, hex);
-    QCOMPARE(ProfileXml::ssidHex(ssid), hex);
-    const Parsed p = parse(ProfileXml::openProfile(ssid, ssid, 1, 0, false, true));
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/hex"), hex);
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/name"), ssid);
-    QCOMPARE(p.text.value("WLANProfile/name"), ssid);
-}
-
-void TestProfileXml::specialCharactersAreEscaped()
-{
-    const QString name = QStringLiteral("Tom & Jerry's <5G>");
-    const QString key = QStringLiteral("p&ss<word>");
-    const QString xml = ProfileXml::securedProfile(name, name, 7, 4, key, false, true);
-
-    QVERIFY(xml.contains("<name>Tom &amp; Jerry&apos;s &lt;5G&gt;</name>"));
-    QVERIFY(xml.contains("<keyMaterial>p&amp;ss&lt;word&gt;</keyMaterial>"));
-    QCOMPARE(xml.count("Tom &amp; Jerry&apos;s &lt;5G&gt;"), 2);
-
-    const Parsed p = parse(xml);
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.text.value("WLANProfile/name"), name);
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/name"), name);
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/hex"),
-             QStringLiteral("546F6D2026204A657272792773203C35473E"));
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/keyMaterial"), key);
-
-    const Parsed quoted = parse(ProfileXml::openProfile("say \"hi\"", "say \"hi\"", 1, 0, false, true));
-    QVERIFY2(quoted.ok, qPrintable(quoted.error));
-    QCOMPARE(quoted.text.value("WLANProfile/name"), QStringLiteral("say \"hi\""));
-}
-
-void TestProfileXml::placeholdersAreFilledOnce()
-{
-    const QString name = QStringLiteral("%1 net %9 %2%");
-    const QString key = QStringLiteral("%8%9%1abc");
-    const QString xml = ProfileXml::securedProfile(name, "%3", 7, 257, key, false, true);
-
-    const Parsed p = parse(xml);
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.text.value("WLANProfile/name"), name);
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/name"), QStringLiteral("%3"));
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/hex"), QStringLiteral("2533"));
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/keyType"), QStringLiteral("networkKey"));
-    QCOMPARE(p.text.value("WLANProfile/MSM/security/sharedKey/keyMaterial"), key);
-
-    const Parsed open = parse(ProfileXml::openProfile("%5%6%7", "%4", 1, 0, false, true));
-    QCOMPARE(open.text.value("WLANProfile/name"), QStringLiteral("%5%6%7"));
-    QCOMPARE(open.text.value("WLANProfile/SSIDConfig/SSID/name"), QStringLiteral("%4"));
-    QCOMPARE(open.text.value("WLANProfile/connectionMode"), QStringLiteral("auto"));
-}
-
-void TestProfileXml::unrepresentableSsidCharactersInNameOnly()
-{
-    const QString ssid = QString("a") + QChar(0x01) + "b" + QChar(0x1F) + QChar(0xFFFF);
-    const QString xml = ProfileXml::securedProfile("Lab", ssid, 7, 4, "secret12", false, true);
-
-    const Parsed p = parse(xml);
-    QVERIFY2(p.ok, qPrintable(p.error));
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/hex"), QStringLiteral("6101621FEFBFBF"));
-    const QString replacement(QChar::ReplacementCharacter);
-    QCOMPARE(p.text.value("WLANProfile/SSIDConfig/SSID/name"),
-             QString("a" + replacement + "b" + replacement + replacement));
-    QCOMPARE(p.text.value("WLANProfile/name"), QStringLiteral("Lab"));
-}
-
-void TestProfileXml::unrepresentableProfileNameOrKeyGivesNoDocument_data()
-{
-    QTest::addColumn<QString>("profileName");
-    QTest::addColumn<QString>("key");
-    const QString bad = QString("x") + QChar(0x02);
-    QTest::newRow("control character in name") << bad << "secret12";
-    QTest::newRow("control character in key") << "Lab" << QString("secret") + QChar(0x1B);
-    QTest::newRow("U+FFFE in name") << QString(QChar(0xFFFE)) << "secret12";
-    QTest::newRow("lone surrogate in key") << "Lab" << QString(QChar(0xD83D)) + "abcdefgh";
-}
-
-void TestProfileXml::unrepresentableProfileNameOrKeyGivesNoDocument()
-{
-    QFETCH(QString, profileName);
-    QFETCH(QString, key);
-    QVERIFY(ProfileXml::securedProfile(profileName, "Lab", 7, 4, key, false, true).isEmpty());
-    QCOMPARE(ProfileXml::openProfile(profileName, "Lab", 1, 0, false, true).isEmpty(),
-             profileName != QLatin1String("Lab"));
-}
 
 QTEST_GUILESS_MAIN(TestProfileXml)
 #include "tst_profilexml.moc"

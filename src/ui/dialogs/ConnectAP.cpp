@@ -25,7 +25,7 @@ bool isOfferedNetwork(int cipherAlgorithm, int authAlgorithm)
     if (cipherAlgorithm == DOT11_CIPHER_ALGO_NONE)
         return false;
     return authAlgorithm != DOT11_AUTH_ALGO_RSNA && authAlgorithm != DOT11_AUTH_ALGO_WPA3
-;
+        && authAlgorithm != DOT11_AUTH_ALGO_OWE;
 }
 
 QString storedValue(const char *key)

@@ -137,7 +137,7 @@ NotifyAP::~NotifyAP()
 
 QString NotifyAP::reminderText(const QDateTime &moment)
 {
-    return QLocale()
+    return QLocale(QLocale::English, QLocale::UnitedStates)
         .toString(moment, QStringLiteral("yyyy-MM-dd ") + timeFormat());
 }
 
