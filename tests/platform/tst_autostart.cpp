@@ -8,159 +8,128 @@
 
 #include <memory>
 
-namespace {
-
-// What the start-up list will run: the registry value, or the Exec line of the desktop entry.
-QString registeredCommand(const QString &entryPath)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(entryPath)
-    const QSettings run(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
-                        QSettings::NativeFormat);
-    return run.value(QStringLiteral("Airvane Lite")).toString();
-#else
-    QFile file(entryPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QStringList exec;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("Exec="))
-            exec << QString::fromUtf8(line);
-    }
-    return exec.join(QLatin1Char('|'));
-#endif
-}
-
-} // namespace
-
 class TestAutostart : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    void turningOnAndOff();
-    void unusablePathIsRefused();
-    void desktopEntryContent();
-    void execLineQuoting_data();
-    void execLineQuoting();
-    void failureToWriteIsReported();
-
-private:
-    QString entryPath() const { return m_config->filePath(QStringLiteral("autostart/airvane-lite.desktop")); }
-
     std::unique_ptr<QTemporaryDir> m_config;
     QByteArray m_savedConfigHome;
-};
 
-void TestAutostart::init()
-{
-    // The entry goes to a throw-away configuration folder, whoever runs the test.
-    m_savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-}
+    QString entryPath() const { return m_config->filePath(QStringLiteral("autostart/airvane-lite.desktop")); }
 
-void TestAutostart::cleanup()
-{
-    setRunAtStartup(false, QString());
-    qputenv("XDG_CONFIG_HOME", m_savedConfigHome);
-    m_config.reset();
-}
-
-void TestAutostart::turningOnAndOff()
-{
-    QVERIFY(!isRunAtStartup());
-    QVERIFY(setRunAtStartup(false, QString())); // nothing to remove is no failure
-
-    QVERIFY(setRunAtStartup(true, QStringLiteral("/old/airvane-lite")));
-    QVERIFY(setRunAtStartup(true, QStringLiteral("/opt/Airvane Lite/airvane-lite")));
-    QVERIFY(isRunAtStartup());
+    // What the start-up list will run: the registry value, or the Exec lines of the desktop entry.
+    QString registeredCommand() const
+    {
 #ifdef Q_OS_WIN
-    QCOMPARE(registeredCommand(entryPath()), QStringLiteral("\\opt\\Airvane Lite\\airvane-lite"));
+        const QSettings run(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"),
+                            QSettings::NativeFormat);
+        return run.value(QStringLiteral("Airvane Lite")).toString();
 #else
-    QCOMPARE(registeredCommand(entryPath()), QStringLiteral("Exec=\"/opt/Airvane Lite/airvane-lite\""));
+        QFile file(entryPath());
+        QStringList exec;
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (line.startsWith("Exec="))
+                    exec << QString::fromUtf8(line);
+        }
+        return exec.join(QLatin1Char('|'));
 #endif
+    }
 
-    QVERIFY(setRunAtStartup(false, QStringLiteral("/opt/Airvane Lite/airvane-lite")));
-    QVERIFY(!isRunAtStartup());
-    QCOMPARE(registeredCommand(entryPath()), QString());
-}
+private slots:
+    void init()
+    {
+        // The entry goes to a throw-away configuration folder, whoever runs the test.
+        m_savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        m_config = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_config->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    }
 
-void TestAutostart::unusablePathIsRefused()
-{
-    QVERIFY(!setRunAtStartup(true, QString()));
-    QVERIFY(!isRunAtStartup());
+    void cleanup()
+    {
+        setRunAtStartup(false, QString());
+        qputenv("XDG_CONFIG_HOME", m_savedConfigHome);
+        m_config.reset();
+    }
+
+    void turningOnAndOff()
+    {
+        QVERIFY(!isRunAtStartup());
+        QVERIFY(setRunAtStartup(false, QString())); // nothing to remove is no failure
+        QVERIFY(!setRunAtStartup(true, QString()));
 #ifndef Q_OS_WIN
-    // A launcher at log-in has no working folder to resolve it against.
-    QVERIFY(!setRunAtStartup(true, QStringLiteral("bin/airvane-lite")));
-    QVERIFY(!isRunAtStartup());
+        // A launcher at log-in has no working folder to resolve a relative path against.
+        QVERIFY(!setRunAtStartup(true, QStringLiteral("bin/airvane-lite")));
 #endif
-}
-
-void TestAutostart::desktopEntryContent()
-{
+        QVERIFY(!isRunAtStartup());
+        QVERIFY(setRunAtStartup(true, QStringLiteral("/old/airvane-lite")));
+        QVERIFY(setRunAtStartup(true, QStringLiteral("/opt/Airvane Lite/airvane-lite")));
+        QVERIFY(isRunAtStartup());
 #ifdef Q_OS_WIN
-    QSKIP("Desktop entries are the POSIX start-up list");
+        QCOMPARE(registeredCommand(), QStringLiteral("\\opt\\Airvane Lite\\airvane-lite"));
 #else
-    QVERIFY(setRunAtStartup(true, QStringLiteral("/home/user/Airvane Lite/airvane-lite")));
-    QFile file(entryPath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Version=1.0\n"
-                                        "Name=Airvane Lite\n"
-                                        "Exec=\"/home/user/Airvane Lite/airvane-lite\"\n"
-                                        "Terminal=false\n"
-                                        "X-GNOME-Autostart-enabled=true\n"));
-    // Written whole: no temporary file is left beside it.
-    QCOMPARE(QDir(m_config->filePath(QStringLiteral("autostart"))).entryList(QDir::Files),
-             QStringList{QStringLiteral("airvane-lite.desktop")});
+        QCOMPARE(registeredCommand(), QStringLiteral("Exec=\"/opt/Airvane Lite/airvane-lite\""));
 #endif
-}
+        QVERIFY(setRunAtStartup(false, QStringLiteral("/opt/Airvane Lite/airvane-lite")));
+        QVERIFY(!isRunAtStartup());
+        QCOMPARE(registeredCommand(), QString());
+    }
 
-void TestAutostart::execLineQuoting_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("exec");
-    QTest::newRow("double quote") << "/opt/a\"b/x" << "Exec=\"/opt/a\\\\\"b/x\"";
-    QTest::newRow("dollar and backtick") << "/opt/$HOME/`id`" << "Exec=\"/opt/\\\\$HOME/\\\\`id\\\\`\"";
-    QTest::newRow("backslash") << "/opt/a\\b" << "Exec=\"/opt/a\\\\\\\\b\"";
-    QTest::newRow("field code") << "/opt/100%u/x" << "Exec=\"/opt/100%%u/x\"";
-    QTest::newRow("shell characters") << "/opt/a;b&c|d'e" << "Exec=\"/opt/a;b&c|d'e\"";
-    QTest::newRow("newline") << "/opt/a\nExec=evil" << "Exec=\"/opt/a\\nExec=evil\"";
-    QTest::newRow("unicode") << QStringLiteral("/home/\u0438\u0432\u0430\u043d/app")
-                             << QStringLiteral("Exec=\"/home/\u0438\u0432\u0430\u043d/app\"");
-}
-
-void TestAutostart::execLineQuoting()
-{
+    void desktopEntryContent()
+    {
 #ifdef Q_OS_WIN
-    QSKIP("Desktop entries are the POSIX start-up list");
+        QSKIP("Desktop entries are the POSIX start-up list");
 #else
-    QFETCH(QString, path);
-    QFETCH(QString, exec);
-    QVERIFY(setRunAtStartup(true, path));
-    QCOMPARE(registeredCommand(entryPath()), exec);
+        QVERIFY(setRunAtStartup(true, QStringLiteral("/home/user/Airvane Lite/airvane-lite")));
+        QFile file(entryPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Desktop Entry]\nType=Application\nVersion=1.0\nName=Airvane Lite\n"
+                                            "Exec=\"/home/user/Airvane Lite/airvane-lite\"\nTerminal=false\n"
+                                            "X-GNOME-Autostart-enabled=true\n"));
+        // Written whole: no temporary file is left beside it.
+        QCOMPARE(QDir(m_config->filePath(QStringLiteral("autostart"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("airvane-lite.desktop")});
 #endif
-}
+    }
 
-void TestAutostart::failureToWriteIsReported()
-{
+    void execLineQuoting_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("double quote") << "/opt/a\"b/x" << "Exec=\"/opt/a\\\\\"b/x\"";
+        QTest::newRow("dollar and backtick") << "/opt/$HOME/`id`" << "Exec=\"/opt/\\\\$HOME/\\\\`id\\\\`\"";
+        QTest::newRow("backslash") << "/opt/a\\b" << "Exec=\"/opt/a\\\\\\\\b\"";
+        QTest::newRow("field code") << "/opt/100%u/x" << "Exec=\"/opt/100%%u/x\"";
+        QTest::newRow("newline") << "/opt/a\nExec=evil" << "Exec=\"/opt/a\\nExec=evil\"";
+    }
+
+    void execLineQuoting()
+    {
 #ifdef Q_OS_WIN
-    QSKIP("The registry offers no portable way to refuse a write here");
+        QSKIP("Desktop entries are the POSIX start-up list");
 #else
-    // A file where the autostart folder belongs: the folder cannot be made.
-    QFile blocker(m_config->filePath(QStringLiteral("autostart")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QVERIFY(!setRunAtStartup(true, QStringLiteral("/usr/bin/airvane-lite")));
-    QVERIFY(!isRunAtStartup());
+        QFETCH(QString, path);
+        QFETCH(QString, exec);
+        QVERIFY(setRunAtStartup(true, path));
+        QCOMPARE(registeredCommand(), exec);
 #endif
-}
+    }
+
+    void failureToWriteIsReported()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("The registry offers no portable way to refuse a write here");
+#else
+        // A file where the autostart folder belongs: the folder cannot be made.
+        QFile blocker(m_config->filePath(QStringLiteral("autostart")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!setRunAtStartup(true, QStringLiteral("/usr/bin/airvane-lite")));
+        QVERIFY(!isRunAtStartup());
+#endif
+    }
+};
 
 QTEST_GUILESS_MAIN(TestAutostart)
 #include "tst_autostart.moc"

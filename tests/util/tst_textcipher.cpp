@@ -60,15 +60,12 @@ class TestTextCipher : public QObject
 private slots:
     void roundTrip_data();
     void roundTrip();
-    void textRoundTrip_data();
-    void textRoundTrip();
 
     void knownAnswers_data();
     void knownAnswers();
     void knownAnswerText();
 
     void compressionFlags();
-    void randomByteVariesCiphertext();
 
     void tamperingDetected_data();
     void tamperingDetected();
@@ -129,26 +126,6 @@ void TestTextCipher::roundTrip()
     QCOMPARE(reader.lastError(), TextCipher::NoError);
 }
 
-void TestTextCipher::textRoundTrip_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("ascii") << QStringLiteral("HomeNet-5G");
-    QTest::newRow("cyrillic") << QStringLiteral("Сеть Кафе «Уют»");
-    QTest::newRow("10KB") << tenKilobytes();
-}
-
-void TestTextCipher::textRoundTrip()
-{
-    QFETCH(QString, text);
-    const QString stored = TextCipher::encryptText(TextCipher::storedSecretKey, text);
-    QVERIFY(!stored.isEmpty());
-    QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9+/]*={0,2}$")).match(stored).hasMatch());
-    QCOMPARE(TextCipher::decryptText(TextCipher::storedSecretKey, stored), text);
-    if (!text.isEmpty())
-        QVERIFY(TextCipher::decryptText(TextCipher::storedSecretKey ^ 1, stored).isEmpty());
-}
-
 // Each vector was worked out on paper from the rule out[i] = in[i] ^ keyByte[i % 8] ^ out[i - 1]
 // (out[-1] = 0) over [random byte][checksum or digest][data], then prefixed with 03 and the
 // flags. The key 0x0102030405060708 gives key bytes 08 07 06 05 04 03 02 01.
@@ -207,33 +184,19 @@ void TestTextCipher::knownAnswerText()
 
 void TestTextCipher::compressionFlags()
 {
-    const QByteArray shortText("pass");
     const QByteArray longText = tenKilobytes().toUtf8();
-
-    TextCipher autoMode = makeCipher(testKey, TextCipher::Auto, TextCipher::Checksum);
-    QCOMPARE(int(autoMode.encipher(shortText)[1]), 0x02);
-    const QByteArray packed = autoMode.encipher(longText);
-    QCOMPARE(int(packed[1]), 0x03);
+    const QByteArray packed = makeCipher(testKey, TextCipher::Auto, TextCipher::Checksum).encipher(longText);
+    const QByteArray raw = makeCipher(testKey, TextCipher::Never, TextCipher::None).encipher(longText);
+    QCOMPARE(QList<int>({makeCipher(testKey, TextCipher::Auto, TextCipher::Checksum).encipher("pass")[1], packed[1],
+                         makeCipher(testKey, TextCipher::Always, TextCipher::Hash).encipher("pass")[1], raw[1]}),
+             QList<int>({0x02, 0x03, 0x05, 0x00}));
     QVERIFY(packed.size() < longText.size());
-
-    TextCipher always = makeCipher(testKey, TextCipher::Always, TextCipher::Hash);
-    QCOMPARE(int(always.encipher(shortText)[1]), 0x05);
-
-    TextCipher never = makeCipher(testKey, TextCipher::Never, TextCipher::None);
-    const QByteArray raw = never.encipher(longText);
-    QCOMPARE(int(raw[1]), 0x00);
     QCOMPARE(raw.size(), 2 + 1 + longText.size());
-}
 
-void TestTextCipher::randomByteVariesCiphertext()
-{
-    const QString text = QStringLiteral("secret");
-    const QString first = TextCipher::encryptText(testKey, text, fixedRandom(1));
-    const QString second = TextCipher::encryptText(testKey, text, fixedRandom(2));
-    QVERIFY(first != second);
-    QCOMPARE(TextCipher::encryptText(testKey, text, fixedRandom(1)), first);
-    QCOMPARE(TextCipher::decryptText(testKey, first), text);
-    QCOMPARE(TextCipher::decryptText(testKey, second), text);
+    // The random byte changes the whole ciphertext.
+    const QString first = TextCipher::encryptText(testKey, "secret", fixedRandom(1));
+    QVERIFY(first != TextCipher::encryptText(testKey, "secret", fixedRandom(2)));
+    QCOMPARE(TextCipher::decryptText(testKey, first), QStringLiteral("secret"));
 }
 
 void TestTextCipher::tamperingDetected_data()
@@ -290,25 +253,16 @@ void TestTextCipher::malformedBytes_data()
     wrongSize.replace(0, 4, bigEndian32(299));
 
     QTest::newRow("empty") << QByteArray() << TextCipher::UnknownVersion;
-    QTest::newRow("version only") << QByteArray("\x03", 1) << TextCipher::UnknownVersion;
     QTest::newRow("header only") << QByteArray("\x03\x02", 2) << TextCipher::UnknownVersion;
-    QTest::newRow("version 2") << QByteArray("\x02\x00\x41\x42", 4) << TextCipher::UnknownVersion;
     QTest::newRow("version 4") << QByteArray(valid).replace(0, 1, "\x04") << TextCipher::UnknownVersion;
-    QTest::newRow("text") << QByteArray("hello world") << TextCipher::UnknownVersion;
     QTest::newRow("truncated by one") << valid.left(valid.size() - 1) << TextCipher::IntegrityFailed;
-    QTest::newRow("truncated to random byte") << valid.left(3) << TextCipher::IntegrityFailed;
     QTest::newRow("crc with one byte") << forge(0x02, "x") << TextCipher::IntegrityFailed;
     QTest::newRow("sha1 too short") << forge(0x04, QByteArray(19, 'h')) << TextCipher::IntegrityFailed;
     QTest::newRow("compressed garbage") << forge(0x01, "garbage that is no zlib stream")
                                         << TextCipher::IntegrityFailed;
     QTest::newRow("compressed huge claim") << forge(0x01, bigEndian32(0xFFFFFFF0u) + "xyz")
                                            << TextCipher::IntegrityFailed;
-    QTest::newRow("compressed 1 GB claim")
-        << forge(0x01, bigEndian32(0x40000000u) + compressed.mid(4)) << TextCipher::IntegrityFailed;
     QTest::newRow("compressed size mismatch") << forge(0x01, wrongSize) << TextCipher::IntegrityFailed;
-    QTest::newRow("compressed too short") << forge(0x01, "\x00\x01") << TextCipher::IntegrityFailed;
-    QTest::newRow("compressed empty with tail") << forge(0x01, QByteArray(4, '\0') + "tail")
-                                                << TextCipher::IntegrityFailed;
     QTest::newRow("compressed stream cut") << forge(0x01, compressed.left(compressed.size() - 5))
                                            << TextCipher::IntegrityFailed;
 }
@@ -329,12 +283,9 @@ void TestTextCipher::malformedText_data()
 
     const QString valid = TextCipher::encryptText(testKey, QStringLiteral("HomeNet"), fixedRandom(3));
     QTest::newRow("empty") << QString();
-    QTest::newRow("not base64") << QStringLiteral("this is not base64!");
     QTest::newRow("base64 with junk") << valid + QStringLiteral("*");
     QTest::newRow("last char dropped") << valid.left(valid.size() - 1);
-    QTest::newRow("non-latin1") << QStringLiteral("Пароль");
     QTest::newRow("wrong version") << QString::fromLatin1(QByteArray("\x02\x02\x10\x20\x30").toBase64());
-    QTest::newRow("cut in half") << valid.left(valid.size() / 2 / 4 * 4);
     QTest::newRow("other key") << TextCipher::encryptText(testKey + 1, QStringLiteral("HomeNet"), fixedRandom(3));
 }
 

@@ -131,7 +131,8 @@ private slots:
             uint32_t reason = 0xFFFFFFFF;
             QVERIFY2(wlan::SimulatedWlanClient::parseProfile(xml.toStdU16String(), p, reason) == 0,
                      qPrintable(what + QStringLiteral(", reason %1").arg(reason)));
-            const auto s = [](const std::u16string &t) { return QString::fromStdU16String(t); };
+            // Unit for unit: QString::fromStdU16String would drop a leading U+FEFF.
+            const auto s = [](const std::u16string &t) { return QString(reinterpret_cast<const QChar *>(t.data()), int(t.size())); };
             const QStringList actual{s(p.name), QString::fromStdString(p.ssidHex), QString::fromLatin1(QByteArray::fromStdString(p.ssidBytes).toHex()),
                                      s(p.ssidName), QString::number(p.nonBroadcast), s(p.connectionType), s(p.connectionMode),
                                      s(p.authentication), s(p.encryption), QString::number(p.hasSharedKey),

@@ -28,14 +28,9 @@ void TestSettingsEnums::storedValue_data()
     QTest::newRow("language missing") << app << "AppLanguage" << QVariant() << 0;
     QTest::newRow("language text") << app << "AppLanguage" << QVariant(QStringLiteral("3")) << 3;
     QTest::newRow("language garbage") << app << "AppLanguage" << QVariant(QStringLiteral("en")) << 0;
-    QTest::newRow("theme integer") << app << "AppTheme" << QVariant(2) << 2;
-    QTest::newRow("theme empty") << app << "AppTheme" << QVariant(QString()) << 0;
     QTest::newRow("theme boolean") << app << "AppTheme" << QVariant(true) << 0;
     QTest::newRow("channel missing") << updates << "UpdatesChannel" << QVariant() << 3;
     QTest::newRow("channel fraction") << updates << "UpdatesChannel" << QVariant(QStringLiteral("1.5")) << 0;
-    QTest::newRow("channel blob") << updates << "UpdatesChannel" << QVariant(QByteArray("\x01\x02", 2)) << 0;
-    QTest::newRow("delivery integer") << updates << "Delivery" << QVariant(1) << 1;
-    QTest::newRow("delivery garbage") << updates << "Delivery" << QVariant(QStringLiteral("ftp")) << 0;
     // An integer out of range is kept: each user applies its own fallback.
     QTest::newRow("delivery out of range") << updates << "Delivery" << QVariant(7) << 7;
 }

@@ -26,36 +26,28 @@ private slots:
         setDefaultClient(nullptr);
     }
 
-    void simulatedOnRequestAndKeptForTheProcess()
+    void simulatedOnRequestKeptAndReplaceable()
     {
         const std::shared_ptr<WlanClient> first = defaultClient();
         QVERIFY(std::dynamic_pointer_cast<SimulatedWlanClient>(first));
         QCOMPARE(defaultClient().get(), first.get());
+        auto scripted = std::make_shared<SimulatedWlanClient>();
+        setDefaultClient(scripted);
+        QCOMPARE(defaultClient().get(), static_cast<WlanClient *>(scripted.get()));
+        setDefaultClient(nullptr);
+        QVERIFY(defaultClient() && defaultClient().get() != static_cast<WlanClient *>(scripted.get()));
     }
 
     void scenarioFileReachesTheDefaultClient()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("one.json"));
-        QFile file(path);
+        QFile file(dir.filePath(QStringLiteral("one.json")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(R"({"adapters": [{"description": "Only one", "guid": "{AAAAAAAA-2222-3333-4444-555555555555}"}], "networks": []})");
         file.close();
-        qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(path));
+        qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(file.fileName()));
         const auto sim = std::dynamic_pointer_cast<SimulatedWlanClient>(defaultClient());
-        QVERIFY(sim);
-        QCOMPARE(sim->adapterCount(), 1);
-    }
-
-    void replacingTheClient()
-    {
-        auto scripted = std::make_shared<SimulatedWlanClient>();
-        setDefaultClient(scripted);
-        QCOMPARE(defaultClient().get(), static_cast<WlanClient *>(scripted.get()));
-        setDefaultClient(nullptr);
-        const std::shared_ptr<WlanClient> fresh = defaultClient();
-        QVERIFY(fresh);
-        QVERIFY(fresh.get() != static_cast<WlanClient *>(scripted.get()));
+        QVERIFY(sim && sim->adapterCount() == 1);
     }
 
     void nativeRequestWithoutANativeService()

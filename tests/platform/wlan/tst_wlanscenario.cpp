@@ -15,12 +15,6 @@ namespace {
 const char *minimal = R"({"adapters": [{"description": "Solo", "guid": "{11111111-2222-3333-4444-555555555555}"}],
                           "networks": [{"ssid": "Only", "bss": [{"bssid": "00:11:22:33:44:55", "centerFrequencyKHz": 2412000}]}]})";
 
-bool isValidUtf8(const std::string &bytes)
-{
-    const QByteArray raw = QByteArray::fromStdString(bytes);
-    return QString::fromUtf8(raw).toUtf8() == raw;
-}
-
 } // namespace
 
 class TestWlanScenario : public QObject
@@ -28,54 +22,31 @@ class TestWlanScenario : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        qunsetenv("AIRVANE_WLAN_SCENARIO");
-    }
+    void init() { qunsetenv("AIRVANE_WLAN_SCENARIO"); }
 
-    void defaultWorldIsRealistic()
+    // The default world shows every kind of network the program has to cope with.
+    void defaultWorldIsVaried()
     {
         QString error;
         const auto sim = Sim::fromScenarioJson(Sim::defaultScenarioJson(), &error);
-        QVERIFY2(sim, qPrintable(error));
-        QVERIFY(error.isEmpty());
-
+        QVERIFY2(sim && error.isEmpty(), qPrintable(error));
         QCOMPARE(sim->adapterCount(), 2);
-        QVERIFY(QString::fromStdU16String(sim->adapter(0).description).contains(QLatin1String("AX211")));
-        QVERIFY(sim->adapter(0).supportsWpa3);
-        QVERIFY(QString::fromStdU16String(sim->adapter(1).description).contains(QLatin1String("TP-Link")));
-        QVERIFY(!sim->adapter(1).supportsWpa3);
-        QVERIFY(!sim->storedProfileNames(0).empty());
-        QVERIFY(!sim->connectedProfile(0).empty());
-        QVERIFY(sim->scanDelay() > 0);
-        QVERIFY(sim->connectDelay() > 0);
-        QVERIFY(sim->backgroundScanInterval() > 0);
-
+        QVERIFY(sim->adapter(0).supportsWpa3 && !sim->adapter(1).supportsWpa3);
+        QVERIFY(!sim->storedProfileNames(0).empty() && !sim->connectedProfile(0).empty());
         const std::vector<Sim::Network> networks = sim->networks();
-        QVERIFY(networks.size() >= 12);
         auto any = [&networks](auto predicate) { return std::any_of(networks.begin(), networks.end(), predicate); };
-        QVERIFY(any([](const Sim::Network &n) { return !isValidUtf8(n.ssid); }));
-        QVERIFY(any([](const Sim::Network &n) { return n.ssid.find('&') != std::string::npos && n.ssid.find('<') != std::string::npos; }));
+        QVERIFY(any([](const Sim::Network &n) { return QString::fromUtf8(n.ssid.c_str()).toUtf8() != QByteArray::fromStdString(n.ssid); }));
+        QVERIFY(any([](const Sim::Network &n) { return n.ssid.find('&') != std::string::npos; }));
         QVERIFY(any([](const Sim::Network &n) { return n.hidden; }));
-        QVERIFY(any([](const Sim::Network &n) { return !n.securityEnabled; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.authAlgorithm == 7; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.authAlgorithm == 9; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.authAlgorithm == 6; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.authAlgorithm == 10; }));
         QVERIFY(any([](const Sim::Network &n) { return n.bss.size() >= 2; }));
-        auto onBand = [&any](uint32_t lowMHz, uint32_t highMHz) {
-            return any([=](const Sim::Network &n) {
-                return std::any_of(n.bss.begin(), n.bss.end(), [=](const Sim::Bss &b) {
-                    return b.centerFrequencyKHz / 1000 >= lowMHz && b.centerFrequencyKHz / 1000 <= highMHz;
+        for (int auth : {1, 6, 7, 9, 10})
+            QVERIFY2(any([auth](const Sim::Network &n) { return n.authAlgorithm == auth; }), qPrintable(QString::number(auth)));
+        for (uint32_t mhz : {2400u, 5150u, 5925u}) {
+            QVERIFY(any([mhz](const Sim::Network &n) {
+                return std::any_of(n.bss.begin(), n.bss.end(), [mhz](const Sim::Bss &b) {
+                    return b.centerFrequencyKHz / 1000 >= mhz && b.centerFrequencyKHz / 1000 <= mhz + 1200;
                 });
-            });
-        };
-        QVERIFY(onBand(2400, 2500));
-        QVERIFY(onBand(5150, 5900));
-        QVERIFY(onBand(5925, 7125));
-        for (const Sim::Network &n : networks) {
-            if (n.securityEnabled && (n.authAlgorithm == 4 || n.authAlgorithm == 7 || n.authAlgorithm == 9))
-                QVERIFY2(!n.key.empty(), n.ssid.c_str());
+            }));
         }
     }
 
@@ -89,30 +60,23 @@ private slots:
         QCOMPARE(sim->openHandle(2, &version, &h), 0u);
         NotificationRecorder recorder;
         QCOMPARE(sim->registerNotification(h, SourceAcm, false, &NotificationRecorder::callback, &recorder), 0u);
-
-        const std::string tom = "Tom & Jerry's <5G>";
-        uint32_t reason = 0;
-        const std::u16string xml = testProfileXml("Tom &amp; Jerry's &lt;5G&gt;", hexOf(tom), "WPA2PSK", "AES",
-                                                  "p&amp;ss&lt;word&gt;");
-        QCOMPARE(sim->setProfile(h, sim->adapterGuid(0), 0, xml, true, reason), 0u);
-        ConnectionParameters p;
-        p.profile = u"Tom & Jerry's <5G>";
-        QCOMPARE(sim->connect(h, sim->adapterGuid(0), p), 0u);
-        sim->waitForNotifications();
-        QCOMPARE(recorder.first(SourceAcm, AcmConnectionComplete).reasonCode, 0u);
-
+        auto join = [&](int adapter, const std::u16string &name, const std::u16string &xml) {
+            uint32_t reason = 0;
+            recorder.clear();
+            ConnectionParameters p;
+            p.profile = name;
+            const uint32_t stored = sim->setProfile(h, sim->adapterGuid(adapter), 0, xml, true, reason);
+            const uint32_t connected = stored ? stored : sim->connect(h, sim->adapterGuid(adapter), p);
+            sim->waitForNotifications();
+            return QStringLiteral("%1 %2 %3").arg(stored).arg(connected).arg(recorder.first(SourceAcm, AcmConnectionComplete).reasonCode);
+        };
+        QCOMPARE(join(0, u"Tom & Jerry's <5G>", testProfileXml("Tom &amp; Jerry's &lt;5G&gt;", hexOf("Tom & Jerry's <5G>"),
+                                                                 "WPA2PSK", "AES", "p&amp;ss&lt;word&gt;")), QStringLiteral("0 0 0"));
         // The USB adapter cannot store WPA3 profiles; a WPA2-Personal one joins the transition network.
-        const Guid usb = sim->adapterGuid(1);
-        QCOMPARE(sim->setProfile(h, usb, 0, testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA3SAE", "AES", "neighborly-sae"),
-                                 true, reason), uint32_t(NoMatch));
-        QCOMPARE(reason, 0x4001Eu);
-        QCOMPARE(sim->setProfile(h, usb, 0, testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA2PSK", "AES", "neighborly-sae"),
-                                 true, reason), 0u);
-        recorder.clear();
-        p.profile = u"Neighbor-5G";
-        QCOMPARE(sim->connect(h, usb, p), 0u);
-        sim->waitForNotifications();
-        QCOMPARE(recorder.first(SourceAcm, AcmConnectionComplete).reasonCode, 0u);
+        QCOMPARE(join(1, u"Neighbor-5G", testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA3SAE", "AES", "neighborly-sae")),
+                 QStringLiteral("1169 1169 0"));
+        QCOMPARE(join(1, u"Neighbor-5G", testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA2PSK", "AES", "neighborly-sae")),
+                 QStringLiteral("0 0 0"));
         QCOMPARE(QString::fromStdU16String(sim->connectedProfile(1)), QStringLiteral("Neighbor-5G"));
     }
 
@@ -122,15 +86,11 @@ private slots:
         const auto sim = Sim::fromScenarioJson(minimal, &error);
         QVERIFY2(sim, qPrintable(error));
         const Sim::Adapter a = sim->adapter(0);
-        QCOMPARE(a.state, int(Disconnected));
-        QVERIFY(a.supportsWpa3 && a.autoConfiguration && a.radioSoftwareOn && a.radioHardwareOn);
+        QVERIFY(a.state == Disconnected && a.supportsWpa3 && a.autoConfiguration && a.radioSoftwareOn && a.radioHardwareOn);
         QVERIFY(a.guid == (Guid{0x11111111, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}}));
         const Sim::Network n = sim->networks().at(0);
-        QVERIFY(!n.securityEnabled);
-        QVERIFY(n.inRange);
-        QCOMPARE(n.bss.at(0).bssid[5], uint8_t(0x55));
-        QCOMPARE(sim->scanDelay(), 0);
-        QCOMPARE(sim->backgroundScanInterval(), 0);
+        QVERIFY(!n.securityEnabled && n.inRange && n.bss.at(0).bssid[5] == 0x55);
+        QCOMPARE(sim->scanDelay() + sim->backgroundScanInterval(), 0);
     }
 
     void invalidScenariosNameTheField_data()
@@ -144,9 +104,6 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("{\"adapters\": [") << "not valid JSON";
         QTest::newRow("not an object") << QByteArray("[1, 2]") << "the scenario must be a JSON object";
         QTest::newRow("no adapters") << QByteArray(R"({"networks": []})") << "adapters: missing";
-        QTest::newRow("no networks") << QByteArray(R"({"adapters": []})") << "networks: missing";
-        QTest::newRow("adapters not an array") << QByteArray(R"({"adapters": {}, "networks": []})") << "adapters: expected an array";
-        QTest::newRow("adapter not an object") << QByteArray(R"({"adapters": [3], "networks": []})") << "adapters[0]: expected an object";
         QTest::newRow("no description") << QByteArray(R"({"adapters": [{"guid": "{11111111-2222-3333-4444-555555555555}"}], "networks": []})")
                                         << "adapters[0].description: missing";
         QTest::newRow("bad GUID") << QByteArray(R"({"adapters": [{"description": "A", "guid": "1234"}], "networks": []})")
@@ -154,30 +111,19 @@ private slots:
         QTest::newRow("duplicate GUID") << QByteArray(QByteArray(R"({"adapters": [)") + adapter + "}, " + adapter + R"(}], "networks": []})")
                                         << "adapters[1].guid: the same GUID as adapters[0]";
         QTest::newRow("state out of range") << withAdapter(R"(, "state": 9)") << "adapters[0].state: expected an integer from 0 to 7";
-        QTest::newRow("WPA3 flag not boolean") << withAdapter(R"(, "supportsWpa3": "yes")") << "adapters[0].supportsWpa3: expected true or false";
         QTest::newRow("profile refused") << withAdapter(R"(, "profiles": [{"name": "X", "authentication": "WPA2PSK", "encryption": "AES"}])")
                                          << "adapters[0].profiles[0]: the service refuses this profile";
         QTest::newRow("WPA3 profile on an old adapter")
             << withAdapter(R"(, "supportsWpa3": false, "profiles": [{"name": "X", "authentication": "WPA3SAE", "encryption": "AES", "key": "12345678"}])")
             << "adapters[0].profiles[0]: the service refuses this profile with error 1169, reason 0x4001e";
-        QTest::newRow("profile without authentication") << withAdapter(R"(, "profiles": [{"name": "X", "encryption": "none"}])")
-                                                        << "adapters[0].profiles[0].authentication: missing";
         QTest::newRow("unknown connected profile") << withAdapter(R"(, "connectedProfile": "Ghost")")
                                                    << "adapters[0].connectedProfile: no profile of this adapter is named \"Ghost\"";
-        QTest::newRow("network without SSID") << withAdapter("", R"([{"authAlgorithm": 1}])") << "networks[0].ssid: missing";
         QTest::newRow("SSID too long") << withAdapter("", R"([{"ssid": "0123456789012345678901234567890123"}])")
                                        << "networks[0].ssid: expected 1 to 32 bytes";
-        QTest::newRow("bad SSID hex") << withAdapter("", R"([{"ssidHex": "ABC"}])") << "networks[0].ssidHex: expected 1 to 32 bytes";
-        QTest::newRow("both SSID forms") << withAdapter("", R"([{"ssid": "A", "ssidHex": "41"}])") << "networks[0].ssid: give either";
         QTest::newRow("quality as text") << withAdapter("", R"([{"ssid": "A"}, {"ssid": "B", "signalQuality": "high"}])")
                                          << "networks[1].signalQuality: expected an integer from 0 to 100";
-        QTest::newRow("fractional quality") << withAdapter("", R"([{"ssid": "A", "signalQuality": 50.5}])")
-                                            << "networks[0].signalQuality: expected an integer";
-        QTest::newRow("PHY type as text") << withAdapter("", R"([{"ssid": "A", "phyTypes": [7, "ax"]}])") << "networks[0].phyTypes[1]: expected an integer";
         QTest::newRow("bad BSSID") << withAdapter("", R"([{"ssid": "A", "bss": [{"bssid": "00:11:22", "centerFrequencyKHz": 2412000}]}])")
                                    << "networks[0].bss[0].bssid: expected six hexadecimal bytes";
-        QTest::newRow("BSS without frequency") << withAdapter("", R"([{"ssid": "A", "bss": [{"bssid": "00:11:22:33:44:55"}]}])")
-                                               << "networks[0].bss[0].centerFrequencyKHz: missing";
         QTest::newRow("negative delay") << QByteArray(R"({"adapters": [], "networks": [], "scanDelayMs": -1})") << "scanDelayMs: expected an integer";
     }
 
@@ -190,44 +136,34 @@ private slots:
         QVERIFY2(error.startsWith(message), qPrintable(error));
     }
 
+    void environmentNamesAScenarioFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");   // empty: no file at all
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("adapters");
+        QTest::newRow("valid") << QByteArray(minimal) << QString() << 1;
+        QTest::newRow("missing file falls back") << QByteArray() << "cannot be read" << 2;
+        QTest::newRow("invalid file falls back") << QByteArray(R"({"adapters": [], "networks": [{"signalQuality": 3}]})")
+                                                 << "networks\\[0\\]\\.ssid: missing" << 2;
+    }
+
     void environmentNamesAScenarioFile()
     {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        QFETCH(int, adapters);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("lab.json"));
         QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(minimal);
-        file.close();
+        if (!content.isEmpty()) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            file.close();
+        }
         qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(path));
-        const auto sim = Sim::fromEnvironment();
-        QCOMPARE(sim->adapterCount(), 1);
-        QCOMPARE(QString::fromStdU16String(sim->adapter(0).description), QStringLiteral("Solo"));
-    }
-
-    void unreadableScenarioFileFallsBackToTheDefault()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("missing.json"));
-        qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(path));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path) + ".*cannot be read"));
-        const auto sim = Sim::fromEnvironment();
-        QCOMPARE(sim->adapterCount(), 2);
-    }
-
-    void invalidScenarioFileFallsBackToTheDefault()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.json"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"adapters": [], "networks": [{"signalQuality": 3}]})");
-        file.close();
-        qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(path));
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QRegularExpression::escape(path) + ".*networks\\[0\\]\\.ssid: missing"));
-        const auto sim = Sim::fromEnvironment();
-        QCOMPARE(sim->adapterCount(), 2);
-        QVERIFY(sim->networks().size() >= 12);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path) + ".*" + warning));
+        QCOMPARE(Sim::fromEnvironment()->adapterCount(), adapters);
     }
 };
 
