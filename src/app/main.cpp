@@ -1,7 +1,10 @@
+#include "app/appearance/Translations.h"
 #include "app/settings/SettingsKeys.h"
+#include "app/startup/TranslationResources.h"
 #include "ui/main/AirvaneLite.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -10,8 +13,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Airvane Lite"));
     QCoreApplication::setApplicationVersion(QStringLiteral(AIRVANE_VERSION));
     Q_INIT_RESOURCE(icons);
+    initTranslationResources();
 
     writeDefaultSettings();
+
+    QTranslator programTranslator;
+    QTranslator toolkitTranslator;
+    loadTranslations(&programTranslator, &toolkitTranslator);
 
     AirvaneLite window;
     window.show();

@@ -10,9 +10,11 @@
 
 #include <QThread>
 
+#include <deque>
 #include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
 
 using Sim = wlan::SimulatedWlanClient;
 using testsupport::SignalRecorder;
@@ -38,6 +40,40 @@ const QStringList kListingSignals{"wlanInterfacesError", "wlanAvailableNetworksE
                                   "notifyOpenAP", "networksScanCompleted", "appWirelessData",
                                   "appProfileWlanData", "wlanNetworksAdded"};
 
+// Runs posted jobs on the thread it lives in, in order with everything else queued there. A named
+// slot, not a queued functor: Qt releases a functor's slot object through a reference count of
+// its own that the race checker cannot see, while these jobs change hands under a std::mutex.
+class ThreadJobs : public QObject
+{
+    Q_OBJECT
+
+public:
+    void post(std::function<void()> job)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            jobs.push_back(std::move(job));
+        }
+        QMetaObject::invokeMethod(this, "runPending", Qt::QueuedConnection);
+    }
+
+public slots:
+    void runPending()
+    {
+        std::deque<std::function<void()>> taken;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            taken.swap(jobs);
+        }
+        for (const auto &job : taken)
+            job();
+    }
+
+private:
+    std::mutex mutex;
+    std::deque<std::function<void()>> jobs;
+};
+
 } // namespace
 
 // The engine lives in a worker thread exactly as the main window sets it up: moved there, driven
@@ -52,6 +88,7 @@ private:
     std::shared_ptr<Sim> sim;
     std::unique_ptr<SignalRecorder> rec;
     QThread *worker = nullptr;
+    ThreadJobs *engineJobs = nullptr;
 
     void queue(const char *slot, int index = -1)
     {
@@ -80,10 +117,10 @@ private:
     void runOnEngineThread(const std::function<void()> &work)
     {
         std::promise<void> done;
-        QMetaObject::invokeMethod(engine, [&work, &done] {
+        engineJobs->post([&work, &done] {
             work();
             done.set_value();
-        }, Qt::QueuedConnection);
+        });
         done.get_future().wait();
     }
     // Everything queued for the worker has run, every notification has been delivered, and
@@ -152,6 +189,8 @@ private slots:
 
         worker = new QThread;
         engine->moveToThread(worker);
+        engineJobs = new ThreadJobs;
+        engineJobs->moveToThread(worker);
         queue("initWlan");
         worker->start();
         QVERIFY(rec->waitFor("wlanNetworksAdded"));
@@ -167,6 +206,7 @@ private slots:
         runOnEngineThread([this, gui] { engine->moveToThread(gui); });
         worker->quit();
         worker->wait();
+        delete engineJobs;
         delete worker;
         engine->reset();
         rec.reset();

@@ -1,0 +1,169 @@
+// Hidden networks end to end: an open one through the main window's hidden-network dialog and a
+// secured one through the password window and its own hidden-network dialog.
+
+#include "FlowKit.h"
+#include "core/TestSettings.h"
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "ui/dialogs/ConnectAP.h"
+#include "ui/dialogs/ConnectHAP.h"
+#include "ui/main/AirvaneLite.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace flowkit;
+
+namespace {
+
+const QString kHidden = QStringLiteral("Hidden network");
+
+// Types the network name into the hidden-network dialog and presses its Connect.
+void typeHiddenName(const QString &name)
+{
+    whenDialogAppears<ConnectHAP>([name](ConnectHAP *dialog) {
+        QTimer::singleShot(0, dialog, [dialog, name] {
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(name);
+            dialog->findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+        });
+    });
+}
+
+} // namespace
+
+class TestConnectFlowHidden : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void hiddenNetworkDialogClosedStartsNothing();
+    void hiddenOpenNetworkConnectsWithoutAPassword();
+    void hiddenSecuredNetworkConnectsThroughThePasswordWindow();
+
+private:
+    QPushButton *connectButton() const { return child<QPushButton>(window, "connectButton"); }
+    QTreeWidgetItem *hiddenRow(bool secured) const
+    {
+        return rowWhere(networks, kHidden,
+                        [secured](QTreeWidgetItem *row) { return row->data(3, Qt::UserRole).toBool() == secured; });
+    }
+
+    std::shared_ptr<Sim> sim;
+    BoxLog *boxes = nullptr;
+    AirvaneLite *window = nullptr;
+    QTreeWidget *networks = nullptr;
+};
+
+void TestConnectFlowHidden::initTestCase()
+{
+    testsupport::resetSettings();
+    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
+    writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
+
+    sim = std::make_shared<Sim>();
+    sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
+    sim->addNetwork(openNetwork("Den", 0x31, true));
+    sim->addNetwork(securedNetwork("Lair", 0x32, DOT11_AUTH_ALGO_RSNA_PSK, true));
+    sim->setConnectDelay(300);
+    wlan::setDefaultClient(sim);
+
+    boxes = new BoxLog;
+    window = new AirvaneLite;
+    QVERIFY(activate(window));
+    networks = child<QTreeWidget>(window, "networkList");
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QVERIFY(hiddenRow(true) && hiddenRow(false));
+}
+
+void TestConnectFlowHidden::cleanupTestCase()
+{
+    delete window;
+    delete boxes;
+}
+
+void TestConnectFlowHidden::init()
+{
+    boxes->boxes.clear();
+}
+
+void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
+{
+    const int connects = sim->callCount(Sim::Call::Connect);
+    QSignalSpy requests(window, &AirvaneLite::connectionRequest);
+    pressRow(networks, hiddenRow(false));
+    bool seen = false;
+    whenDialogAppears<ConnectHAP>([&seen](ConnectHAP *dialog) {
+        seen = true;
+        QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
+    });
+    connectButton()->click();
+
+    QVERIFY(seen);
+    QTest::qWait(200);
+    QCOMPARE(requests.count(), 0);
+    QCOMPARE(sim->callCount(Sim::Call::Connect), connects);
+    QVERIFY(connectButton()->isEnabled());
+    QCOMPARE(connectButton()->text(), QStringLiteral("Connect"));
+    QCOMPARE(boxes->boxes.size(), 0);
+}
+
+void TestConnectFlowHidden::hiddenOpenNetworkConnectsWithoutAPassword()
+{
+    QSignalSpy named(window, &AirvaneLite::currentNetwork);
+    pressRow(networks, hiddenRow(false));
+    typeHiddenName(QStringLiteral("Den"));
+    answerBox(QStringLiteral("OK"));
+    connectButton()->click();
+
+    QTRY_COMPARE(boxes->boxes.size(), 1);
+    QCOMPARE(boxes->boxes[0].title, QStringLiteral("Information"));
+    QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Den"));
+    QCOMPARE(connectedTo(*sim), QStringLiteral("Den"));
+    const QString xml = QString::fromStdU16String(sim->storedProfileXml(0, u"Den"));
+    QVERIFY2(xml.contains(QStringLiteral("<nonBroadcast>true</nonBroadcast>")), qPrintable(xml));
+    QVERIFY2(!xml.contains(QStringLiteral("sharedKey")), qPrintable(xml));
+    QVERIFY2(xml.contains(QStringLiteral("<authentication>open</authentication>")), qPrintable(xml));
+    // A hidden connect reads both lists afresh.
+    QTRY_VERIFY(rowWhere(child<QTreeWidget>(window, "profileList"), QStringLiteral("Den")));
+    QVERIFY(logText().contains(QStringLiteral("connected to Den on %1").arg(kAdapter)));
+}
+
+void TestConnectFlowHidden::hiddenSecuredNetworkConnectsThroughThePasswordWindow()
+{
+    QTRY_VERIFY(hiddenRow(true));
+    auto *dialog = topLevel<ConnectAP>();
+    QVERIFY(dialog);
+    pressRow(networks, hiddenRow(true));
+    connectButton()->click();
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), kHidden);
+
+    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    child<QLineEdit>(dialog, "lineEdit")->setText(kRightKey);
+    typeHiddenName(QStringLiteral("Lair"));
+    answerBox(QStringLiteral("OK"));
+    child<QPushButton>(dialog, "pushButton")->click();
+
+    QTRY_COMPARE(boxes->boxes.size(), 1);
+    QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Lair"));
+    QCOMPARE(connectedTo(*sim), QStringLiteral("Lair"));
+    const QString xml = QString::fromStdU16String(sim->storedProfileXml(0, u"Lair"));
+    QVERIFY2(xml.contains(QStringLiteral("<nonBroadcast>true</nonBroadcast>")), qPrintable(xml));
+    QVERIFY2(xml.contains(QStringLiteral("<keyMaterial>%1</keyMaterial>").arg(kRightKey)), qPrintable(xml));
+    QVERIFY(hasProfile(*sim, QStringLiteral("Den")));
+    QCOMPARE(removals.count(), 0);
+    QTRY_VERIFY(rowWhere(child<QTreeWidget>(window, "profileList"), QStringLiteral("Lair")));
+    dialog->close();
+}
+
+QTEST_MAIN(TestConnectFlowHidden)
+#include "tst_connectflow_hidden.moc"

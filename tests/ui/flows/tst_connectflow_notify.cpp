@@ -1,0 +1,238 @@
+// The open-network notification as the main window drives it: when it is shown and when not, and
+// the reminder that brings it back at the chosen moment.
+
+#include "FlowKit.h"
+#include "core/TestSettings.h"
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "ui/dialogs/NotifyAP.h"
+#include "ui/main/AirvaneLite.h"
+#include "wireless/WirelessConnect.h"
+
+#include <QDateTimeEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace flowkit;
+
+namespace {
+
+// Counts how often a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+QString reminder()
+{
+    return readAppSetting(QLatin1String(SettingsKey::Reminder), QString()).toString();
+}
+
+bool notifyFlag()
+{
+    return readAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), true).toBool();
+}
+
+} // namespace
+
+class TestConnectFlowNotify : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void shownOnceAndNotAgainWhileVisible();
+    void notShownWhenSwitchedOff();
+    void reminderBringsItBackAtTheChosenMoment();
+    void reminderWaitsWhileItsNetworkIsNotListed();
+    void notShownWhileConnected();
+
+private:
+    // Runs a refresh and waits until the engine has reported the open networks again.
+    bool refreshUntilReported()
+    {
+        const int before = reported;
+        window->refreshData();
+        return QTest::qWaitFor([&] { return reported > before; }, 5000);
+    }
+    QTimer *reminderTimer() const { return window->findChild<QTimer *>(QStringLiteral("reminderTimer")); }
+
+    std::shared_ptr<Sim> sim;
+    BoxLog *boxes = nullptr;
+    AirvaneLite *window = nullptr;
+    NotifyAP *notify = nullptr;
+    ShowCounter counter;
+    int reported = 0;     // notifyOpenAP reports of the engine, counted in this thread
+    bool firstClosed = false;
+    int shownWhileVisible = -1;
+};
+
+void TestConnectFlowNotify::initTestCase()
+{
+    testsupport::resetSettings();
+    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
+
+    sim = std::make_shared<Sim>();
+    sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
+    sim->addNetwork(openNetwork("Cafe", 0x41));
+    sim->addNetwork(openNetwork("Attic", 0x42));
+    sim->setConnectDelay(300);
+    wlan::setDefaultClient(sim);
+    connect(WirelessConnect::instance(), &WirelessConnect::notifyOpenAP, this, [this] { ++reported; });
+
+    // The first listing brings the notification up; while it is up another listing comes in,
+    // and only then is it closed.
+    whenDialogAppears<NotifyAP>([this](NotifyAP *dialog) {
+        const int before = reported;
+        window->refreshData();
+        auto *poll = new QTimer(dialog);
+        connect(poll, &QTimer::timeout, dialog, [this, dialog, poll, before] {
+            if (reported <= before)
+                return;
+            poll->stop();
+            shownWhileVisible = counter.shows;
+            dialog->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+            firstClosed = true;
+        });
+        poll->start(20);
+    });
+
+    boxes = new BoxLog;
+    window = new AirvaneLite;
+    notify = topLevel<NotifyAP>();
+    QVERIFY(notify);
+    notify->installEventFilter(&counter);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTRY_VERIFY_WITH_TIMEOUT(firstClosed, 10000);
+}
+
+void TestConnectFlowNotify::cleanupTestCase()
+{
+    delete window;
+    delete boxes;
+}
+
+void TestConnectFlowNotify::shownOnceAndNotAgainWhileVisible()
+{
+    QCOMPARE(shownWhileVisible, 1);
+    QTRY_VERIFY(!notify->isVisible());
+    QTest::qWait(200);
+    QCOMPARE(counter.shows, 1);
+    QVERIFY(reported >= 2);
+}
+
+void TestConnectFlowNotify::notShownWhenSwitchedOff()
+{
+    whenDialogAppears<NotifyAP>([](NotifyAP *dialog) {
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->findChild<QAbstractButton *>(QStringLiteral("doNotShowSwitch"))->click();
+        });
+    });
+    QVERIFY(refreshUntilReported());
+    QTRY_COMPARE(counter.shows, 2);
+    QTRY_VERIFY(!notify->isVisible());
+    QCOMPARE(notifyFlag(), false);
+
+    QVERIFY(refreshUntilReported());
+    QTest::qWait(200);
+    QCOMPARE(counter.shows, 2);
+
+    // Turned on again from the settings: the window follows, and so does the switch.
+    window->openAPNotificationSettings(true);
+    QVERIFY(!notify->findChild<QAbstractButton *>(QStringLiteral("doNotShowSwitch"))->isChecked());
+}
+
+void TestConnectFlowNotify::reminderBringsItBackAtTheChosenMoment()
+{
+    QDateTime moment;
+    whenDialogAppears<NotifyAP>([&moment](NotifyAP *dialog) {
+        QTimer::singleShot(0, dialog, [dialog, &moment] {
+            dialog->findChild<QPushButton *>(QStringLiteral("remindButton"))->click();
+            moment = QDateTime::currentDateTime().addSecs(2);
+            dialog->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))->setDateTime(moment);
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+    });
+    QVERIFY(refreshUntilReported());
+    QTRY_COMPARE(counter.shows, 3);
+    QTRY_VERIFY(!notify->isVisible());
+    QCOMPARE(reminder(), NotifyAP::reminderText(moment));
+    QCOMPARE(notifyFlag(), false);
+    QVERIFY(reminderTimer());
+    QCOMPARE(reminderTimer()->interval(), 1000);
+
+    struct Seen {
+        bool shown = false;
+        QString reminder;
+        bool flag = false;
+        QSize size;
+    };
+    auto seen = std::make_shared<Seen>();
+    whenDialogAppears<NotifyAP>([seen](NotifyAP *dialog) {
+        seen->shown = true;
+        seen->reminder = reminder();
+        seen->flag = notifyFlag();
+        seen->size = dialog->size();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
+    }, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(seen->shown, 8000);
+    QVERIFY(QDateTime::currentDateTime() >= moment.addMSecs(-999));
+    QCOMPARE(counter.shows, 4);
+    QCOMPARE(seen->reminder, QStringLiteral("unknown"));
+    QCOMPARE(seen->flag, true);
+    QCOMPARE(seen->size, NotifyAP::collapsedSize);
+    QTRY_VERIFY(!reminderTimer());
+}
+
+void TestConnectFlowNotify::reminderWaitsWhileItsNetworkIsNotListed()
+{
+    QTRY_VERIFY(!notify->isVisible());
+    const int shows = counter.shows;
+    writeAppSetting(QLatin1String(SettingsKey::Reminder),
+                    NotifyAP::reminderText(QDateTime::currentDateTime().addSecs(1)));
+    emit notify->reminderSet(QStringLiteral("Nowhere"));
+    QVERIFY(reminderTimer());
+    QTest::qWait(2500);
+    QCOMPARE(counter.shows, shows);
+    QVERIFY(reminderTimer());
+    QVERIFY(reminder() != QStringLiteral("unknown"));
+}
+
+void TestConnectFlowNotify::notShownWhileConnected()
+{
+    const int shows = counter.shows;
+    QTreeWidget *networks = child<QTreeWidget>(window, "networkList");
+    QTreeWidgetItem *cafe = findRow(networks, 0, QStringLiteral("Cafe"));
+    QVERIFY(cafe);
+    pressRow(networks, cafe);
+    answerBox(QStringLiteral("OK"));
+    child<QPushButton>(window, "connectButton")->click();
+    QTRY_COMPARE(connectedTo(*sim), QStringLiteral("Cafe"));
+    QTRY_VERIFY(boxes->count(QStringLiteral("You successfully connected to Cafe")) == 1);
+    QTRY_COMPARE(child<QPushButton>(window, "connectButton")->text(), QStringLiteral("Disconnect"));
+    // The window has taken the adapter's state as connected.
+    QTRY_VERIFY(cafe->font(0).bold());
+
+    // Attic is still an open network without a profile.
+    QVERIFY(refreshUntilReported());
+    QTest::qWait(300);
+    QCOMPARE(counter.shows, shows);
+}
+
+QTEST_MAIN(TestConnectFlowNotify)
+#include "tst_connectflow_notify.moc"
