@@ -474,12 +474,13 @@ void WirelessConnect::requestConnection(const Session &s, const QString &profile
     parameters.profile = profileName.toStdU16String();
     parameters.bssType = 3;
     parameters.flags = 0;
-    const uint32_t result = s.client->connect(s.handle, s.guid, parameters);
-    if (result != wlan::Success) {
-        emit apNotConnected(static_cast<int>(result));
-        return;
-    }
+    // Subscribed before the request, not after it: the service may report the connection start
+    // before WlanConnect has returned, and a start that nobody hears leaves the window unable to
+    // show "Cancel". A refused request is answered by apNotConnected and the window unsubscribes.
     s.client->registerNotification(s.handle, NotificationSources, false, &wlanNotificationCallback, nullptr);
+    const uint32_t result = s.client->connect(s.handle, s.guid, parameters);
+    if (result != wlan::Success)
+        emit apNotConnected(static_cast<int>(result));
 }
 
 void WirelessConnect::connectOpenAP(const QString &profileName, const QString &apName,

@@ -263,7 +263,7 @@ void TestTranslations::switchingReplacesTheInstalledLanguage()
             return false;
         }
     } counter(&languageChanges);
-    qApp->installEventFilter(&counter);
+    QCoreApplication::instance()->installEventFilter(&counter);
 
     const char *context = "ConnectHAP";
     const char *source = "Enter the name of the network";
@@ -291,7 +291,7 @@ void TestTranslations::switchingReplacesTheInstalledLanguage()
     QCOMPARE(QCoreApplication::translate(context, source), QStringLiteral("Введите имя сети"));
     removeTranslations(&otherProgram, &otherToolkit);
     QCOMPARE(QCoreApplication::translate(context, source), QString::fromLatin1(source));
-    qApp->removeEventFilter(&counter);
+    QCoreApplication::instance()->removeEventFilter(&counter);
 }
 
 void TestTranslations::removedTranslatorsLeaveTheSourceTexts()

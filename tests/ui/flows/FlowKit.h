@@ -10,9 +10,11 @@
 #include "log/LogView.h"
 #include "platform/wlan/SimulatedWlanClient.h"
 #include "wireless/ConnectionState.h"
+#include "wireless/WirelessConnect.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QPointer>
 #include <QTextBrowser>
 
 #include <functional>
@@ -32,6 +34,21 @@ inline QString wrongKeyText()
     return QStringLiteral("Your security key/network name is not correct! Error code: %1\nPlease try again.")
         .arg(kWrongKeyReason);
 }
+
+// The simulated service with one difference: the engine is subscribed to notifications before a
+// connect request reaches the service. The engine itself subscribes only once its request has
+// returned, and the service reports the start of the attempt at once, so on a busy machine that
+// report could be lost and the window would never see the attempt as connecting.
+class FlowSim : public Sim
+{
+public:
+    uint32_t connect(wlan::Handle handle, const wlan::Guid &iface,
+                     const wlan::ConnectionParameters &parameters) override
+    {
+        registerNotification(handle, wlan::SourceAcm | wlan::SourceMsm, false, &wlanNotificationCallback, nullptr);
+        return Sim::connect(handle, iface, parameters);
+    }
+};
 
 inline Sim::Network openNetwork(const std::string &ssid, uint8_t bss, bool hidden = false)
 {
@@ -86,22 +103,23 @@ inline QString logText()
     return LogView::exists() ? LogView::view()->toPlainText() : QString();
 }
 
-// Runs `action` on the next modal widget of type T. Other modal windows that are already up
-// (the password window is application-modal while it shows) are passed over.
+// Runs `action` on the next modal widget of type T other than `skip`. Other modal windows that
+// are already up (the password window is application-modal while it shows) are passed over.
 template <typename T>
-void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000)
+void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000, QPointer<QWidget> skip = {})
 {
     const QDeadlineTimer deadline(timeoutMs);
     testsupport::whenModalAppears(
-        [action, deadline](QWidget *modal) {
-            if (T *dialog = qobject_cast<T *>(modal)) {
+        [action, deadline, skip](QWidget *modal) {
+            T *dialog = qobject_cast<T *>(modal);
+            if (dialog && modal != skip.data()) {
                 action(dialog);
                 return;
             }
             if (deadline.hasExpired())
                 return;
-            QTimer::singleShot(20, [action, deadline] {
-                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())));
+            QTimer::singleShot(20, [action, deadline, skip] {
+                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())), skip);
             });
         },
         timeoutMs);
@@ -118,13 +136,26 @@ inline void clickButtonNamed(QWidget *dialog, const QString &text)
     qWarning("no button %s", qPrintable(text));
 }
 
-// Presses `button` in the next message box.
+// Presses the given buttons in the next message boxes, one box after the other.
+inline void answerBoxes(const QStringList &buttons, QPointer<QWidget> previous = {})
+{
+    if (buttons.isEmpty())
+        return;
+    whenDialogAppears<MsgDialog>(
+        [buttons](MsgDialog *box) {
+            const QPointer<QWidget> answered(box);
+            // Answered from the box's own event loop, after the box has finished showing.
+            QTimer::singleShot(0, box, [box, buttons, answered] {
+                answerBoxes(buttons.mid(1), answered);
+                clickButtonNamed(box, buttons.first());
+            });
+        },
+        8000, previous);
+}
+
 inline void answerBox(const QString &button)
 {
-    whenDialogAppears<MsgDialog>([button](MsgDialog *box) {
-        // Answered from the box's own event loop, after the box has finished showing.
-        QTimer::singleShot(0, box, [box, button] { clickButtonNamed(box, button); });
-    });
+    answerBoxes({button});
 }
 
 } // namespace flowkit

@@ -69,7 +69,7 @@ void TestConnectFlowHidden::initTestCase()
     writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
 
-    sim = std::make_shared<Sim>();
+    sim = std::make_shared<FlowSim>();
     sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
     sim->addNetwork(openNetwork("Den", 0x31, true));
     sim->addNetwork(securedNetwork("Lair", 0x32, DOT11_AUTH_ALGO_RSNA_PSK, true));

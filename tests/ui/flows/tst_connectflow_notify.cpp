@@ -86,7 +86,7 @@ void TestConnectFlowNotify::initTestCase()
     testsupport::resetSettings();
     writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
 
-    sim = std::make_shared<Sim>();
+    sim = std::make_shared<FlowSim>();
     sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
     sim->addNetwork(openNetwork("Cafe", 0x41));
     sim->addNetwork(openNetwork("Attic", 0x42));

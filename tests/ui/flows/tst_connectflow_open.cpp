@@ -31,6 +31,7 @@ private slots:
     void openNetworkConnects();
     void disconnectAnsweredNoKeepsTheConnection();
     void disconnectAnsweredYes();
+    void refusedConnectShowsTheCode();
     void connectPressedWhileConnectingCancels();
     void closingTheWindowWhileConnectingCancels();
 
@@ -54,7 +55,7 @@ void TestConnectFlowOpen::initTestCase()
     writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
 
-    sim = std::make_shared<Sim>();
+    sim = std::make_shared<FlowSim>();
     sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
     sim->addNetwork(openNetwork("Cafe", 0x11));
     sim->addNetwork(openNetwork("Attic", 0x12));
@@ -169,8 +170,7 @@ void TestConnectFlowOpen::disconnectAnsweredYes()
 
     QSignalSpy disconnects(window, &AirvaneLite::disconnectRequest);
     QSignalSpy toDialogs(window, &AirvaneLite::apDisconnected);
-    answerBox(QStringLiteral("Yes"));
-    answerBox(QStringLiteral("OK"));
+    answerBoxes({QStringLiteral("Yes"), QStringLiteral("OK")});
     connectButton()->click();
     QCOMPARE(disconnects.count(), 1);
 
@@ -187,6 +187,28 @@ void TestConnectFlowOpen::disconnectAnsweredYes()
     QCOMPARE(panel("connected"), QStringLiteral("No"));
     QCOMPARE(connectButton()->text(), QStringLiteral("Connect"));
     QVERIFY(logText().contains(QStringLiteral(": disconnected from the Cafe on %1").arg(kAdapter)));
+}
+
+void TestConnectFlowOpen::refusedConnectShowsTheCode()
+{
+    QTreeWidgetItem *cafe = findRow(networks, 0, QStringLiteral("Cafe"));
+    QVERIFY(cafe);
+    pressRow(networks, cafe);
+    QSignalSpy failures(window, &AirvaneLite::connectionFailed);
+    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    sim->failCall(Sim::Call::Connect, 5);
+    answerBox(QStringLiteral("OK"));
+    connectButton()->click();
+
+    QTRY_COMPARE(boxes->boxes.size(), 1);
+    QCOMPARE(boxes->boxes[0].title, QStringLiteral("Error"));
+    QCOMPARE(boxes->boxes[0].text,
+             QStringLiteral("Not connected! Error code: 5\nCheck your password and try again."));
+    QTRY_COMPARE(failures.count(), 1);
+    QCOMPARE(removals.count(), 0);
+    QCOMPARE(connectedTo(*sim), QString());
+    QVERIFY(connectButton()->isEnabled());
+    QCOMPARE(connectButton()->text(), QStringLiteral("Connect"));
 }
 
 void TestConnectFlowOpen::connectPressedWhileConnectingCancels()
@@ -220,6 +242,7 @@ void TestConnectFlowOpen::connectPressedWhileConnectingCancels()
     QTRY_COMPARE(connectedTo(*sim), QStringLiteral("Attic"));
     QTRY_COMPARE(boxes->boxes.size(), 1);
     QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Attic"));
+    QTRY_VERIFY(attic->font(0).bold());
 }
 
 void TestConnectFlowOpen::closingTheWindowWhileConnectingCancels()
@@ -228,8 +251,7 @@ void TestConnectFlowOpen::closingTheWindowWhileConnectingCancels()
     QTreeWidgetItem *attic = findRow(networks, 0, QStringLiteral("Attic"));
     QVERIFY(attic);
     pressRow(networks, attic);
-    answerBox(QStringLiteral("Yes"));
-    answerBox(QStringLiteral("OK"));
+    answerBoxes({QStringLiteral("Yes"), QStringLiteral("OK")});
     connectButton()->click();
     QTRY_COMPARE(connectedTo(*sim), QString());
     QTRY_COMPARE(boxes->boxes.size(), 2);

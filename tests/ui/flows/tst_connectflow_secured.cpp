@@ -29,6 +29,8 @@ private slots:
     void cleanupTestCase();
     void init();
 
+    void checkAPDataAnswersFromTheNetworkList_data();
+    void checkAPDataAnswersFromTheNetworkList();
     void rightKeyConnectsThroughThePasswordWindow();
     void savedPasswordIsEncipheredAndRestoredForItsNetworkOnly();
     void wrongKeyRemovesOnlyTheProfileOfThatAttempt();
@@ -66,7 +68,7 @@ void TestConnectFlowSecured::initTestCase()
     writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
 
-    sim = std::make_shared<Sim>();
+    sim = std::make_shared<FlowSim>();
     Sim::Adapter adapter = makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String());
     adapter.supportsWpa3 = false;
     sim->addAdapter(adapter);
@@ -75,6 +77,7 @@ void TestConnectFlowSecured::initTestCase()
     sim->addNetwork(securedNetwork("Studio", 0x23, DOT11_AUTH_ALGO_WPA3_SAE));
     sim->addNetwork(securedNetwork("Home", 0x24));
     sim->addNetwork(securedNetwork("Garage", 0x25));
+    sim->addNetwork(openNetwork("Lobby", 0x26));
     sim->addStoredProfile(0, ProfileXml::securedProfile(QStringLiteral("Home"), QStringLiteral("Home"), 7, 4,
                                                         kRightKey, false, true).toStdU16String());
     // A saved profile whose key the network no longer takes.
@@ -88,7 +91,7 @@ void TestConnectFlowSecured::initTestCase()
     QVERIFY(activate(window));
     networks = child<QTreeWidget>(window, "networkList");
     profiles = child<QTreeWidget>(window, "profileList");
-    QTRY_COMPARE(networks->topLevelItemCount(), 3);
+    QTRY_COMPARE(networks->topLevelItemCount(), 4);
     QTRY_COMPARE(profiles->topLevelItemCount(), 2);
     dialog = topLevel<ConnectAP>();
     QVERIFY(dialog);
@@ -117,6 +120,53 @@ void TestConnectFlowSecured::connectThroughPasswordWindow(const QString &ssid, c
     QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), ssid);
     child<QLineEdit>(dialog, "lineEdit")->setText(key);
     child<QPushButton>(dialog, "pushButton")->click();
+}
+
+void TestConnectFlowSecured::checkAPDataAnswersFromTheNetworkList_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariantList>("secured");   // protectedSSIDData arguments, or empty
+    QTest::addColumn<QVariantList>("open");      // openSSIDData arguments, or empty
+
+    QTest::newRow("secured network") << "Office"
+        << QVariantList{QStringLiteral("Office"), true, int(DOT11_CIPHER_ALGO_CCMP), int(DOT11_AUTH_ALGO_RSNA_PSK), false}
+        << QVariantList{};
+    QTest::newRow("open network, with its signal") << "Lobby" << QVariantList{}
+        << QVariantList{QStringLiteral("Lobby"), int(DOT11_CIPHER_ALGO_NONE), int(DOT11_AUTH_ALGO_80211_OPEN), false,
+                        QStringLiteral("70% (-65 dBm)")};
+    QTest::newRow("only part of a name") << "Offi" << QVariantList{} << QVariantList{};
+    QTest::newRow("saved profile, not in the network list") << "Home" << QVariantList{} << QVariantList{};
+    QTest::newRow("unknown") << "Nowhere" << QVariantList{} << QVariantList{};
+}
+
+void TestConnectFlowSecured::checkAPDataAnswersFromTheNetworkList()
+{
+    QFETCH(QString, name);
+    QFETCH(QVariantList, secured);
+    QFETCH(QVariantList, open);
+
+    QSignalSpy protectedData(window, &AirvaneLite::protectedSSIDData);
+    QSignalSpy openData(window, &AirvaneLite::openSSIDData);
+    window->setCheckAPData(name);
+
+    QCOMPARE(protectedData.count(), secured.isEmpty() ? 0 : 1);
+    QCOMPARE(openData.count(), open.isEmpty() ? 0 : 1);
+    if (!secured.isEmpty()) {
+        const QVariantList args = protectedData[0];
+        QCOMPARE(args[0].toString(), secured[0].toString());
+        QCOMPARE(args[1].toBool(), secured[1].toBool());
+        QCOMPARE(int(args[2].value<_DOT11_CIPHER_ALGORITHM>()), secured[2].toInt());
+        QCOMPARE(int(args[3].value<_DOT11_AUTH_ALGORITHM>()), secured[3].toInt());
+        QCOMPARE(args[4].toBool(), secured[4].toBool());
+    }
+    if (!open.isEmpty()) {
+        const QVariantList args = openData[0];
+        QCOMPARE(args[0].toString(), open[0].toString());
+        QCOMPARE(int(args[1].value<_DOT11_CIPHER_ALGORITHM>()), open[1].toInt());
+        QCOMPARE(int(args[2].value<_DOT11_AUTH_ALGORITHM>()), open[2].toInt());
+        QCOMPARE(args[3].toBool(), open[3].toBool());
+        QCOMPARE(args[4].toString(), open[4].toString());
+    }
 }
 
 void TestConnectFlowSecured::rightKeyConnectsThroughThePasswordWindow()
