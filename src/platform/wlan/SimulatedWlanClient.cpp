@@ -155,6 +155,20 @@ struct SimulatedWlanClient::Private {
         return nullptr;
     }
 
+    // A per-adapter query that only reads: failure injection and the handle check, then the adapter.
+    template <typename Read>
+    uint32_t readAdapter(Call call, Handle handle, const Guid &iface, Read read)
+    {
+        std::lock_guard<std::mutex> lock(m);
+        if (const uint32_t r = enter(call, handle))
+            return r;
+        const AdapterSlot *a = find(iface);
+        if (!a)
+            return InvalidParameter;
+        read(*a);
+        return Success;
+    }
+
     AdapterSlot *at(int index)
     {
         return index >= 0 && index < static_cast<int>(adapters.size()) ? &adapters[static_cast<size_t>(index)]
@@ -734,51 +748,31 @@ uint32_t SimulatedWlanClient::enumInterfaces(Handle handle, std::vector<Interfac
 
 uint32_t SimulatedWlanClient::queryRadioState(Handle handle, const Guid &iface, bool &softwareOn, bool &hardwareOn)
 {
-    std::lock_guard<std::mutex> lock(d->m);
-    if (const uint32_t r = d->enter(Call::QueryRadioState, handle))
-        return r;
-    const Private::AdapterSlot *a = d->find(iface);
-    if (!a)
-        return InvalidParameter;
-    softwareOn = a->info.radioSoftwareOn;
-    hardwareOn = a->info.radioHardwareOn;
-    return Success;
+    return d->readAdapter(Call::QueryRadioState, handle, iface, [&](const Private::AdapterSlot &a) {
+        softwareOn = a.info.radioSoftwareOn;
+        hardwareOn = a.info.radioHardwareOn;
+    });
 }
 
 uint32_t SimulatedWlanClient::queryOperationMode(Handle handle, const Guid &iface, uint32_t &mode)
 {
-    std::lock_guard<std::mutex> lock(d->m);
-    if (const uint32_t r = d->enter(Call::QueryOperationMode, handle))
-        return r;
-    const Private::AdapterSlot *a = d->find(iface);
-    if (!a)
-        return InvalidParameter;
-    mode = a->info.operationMode;
-    return Success;
+    return d->readAdapter(Call::QueryOperationMode, handle, iface, [&](const Private::AdapterSlot &a) {
+        mode = a.info.operationMode;
+    });
 }
 
 uint32_t SimulatedWlanClient::queryBssType(Handle handle, const Guid &iface, int &bssType)
 {
-    std::lock_guard<std::mutex> lock(d->m);
-    if (const uint32_t r = d->enter(Call::QueryBssType, handle))
-        return r;
-    const Private::AdapterSlot *a = d->find(iface);
-    if (!a)
-        return InvalidParameter;
-    bssType = a->info.bssType;
-    return Success;
+    return d->readAdapter(Call::QueryBssType, handle, iface, [&](const Private::AdapterSlot &a) {
+        bssType = a.info.bssType;
+    });
 }
 
 uint32_t SimulatedWlanClient::queryAutoConfEnabled(Handle handle, const Guid &iface, bool &enabled)
 {
-    std::lock_guard<std::mutex> lock(d->m);
-    if (const uint32_t r = d->enter(Call::QueryAutoConfEnabled, handle))
-        return r;
-    const Private::AdapterSlot *a = d->find(iface);
-    if (!a)
-        return InvalidParameter;
-    enabled = a->info.autoConfiguration;
-    return Success;
+    return d->readAdapter(Call::QueryAutoConfEnabled, handle, iface, [&](const Private::AdapterSlot &a) {
+        enabled = a.info.autoConfiguration;
+    });
 }
 
 uint32_t SimulatedWlanClient::queryCurrentConnection(Handle handle, const Guid &iface, CurrentConnection &connection)
@@ -809,14 +803,9 @@ uint32_t SimulatedWlanClient::queryCurrentConnection(Handle handle, const Guid &
 
 uint32_t SimulatedWlanClient::getInterfaceCapability(Handle handle, const Guid &iface, int &interfaceType)
 {
-    std::lock_guard<std::mutex> lock(d->m);
-    if (const uint32_t r = d->enter(Call::GetInterfaceCapability, handle))
-        return r;
-    const Private::AdapterSlot *a = d->find(iface);
-    if (!a)
-        return InvalidParameter;
-    interfaceType = a->info.interfaceType;
-    return Success;
+    return d->readAdapter(Call::GetInterfaceCapability, handle, iface, [&](const Private::AdapterSlot &a) {
+        interfaceType = a.info.interfaceType;
+    });
 }
 
 uint32_t SimulatedWlanClient::scan(Handle handle, const Guid &iface)
