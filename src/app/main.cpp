@@ -4,6 +4,7 @@
 #include "ui/main/AirvaneLite.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(AIRVANE_VERSION));
     Q_INIT_RESOURCE(icons);
     initTranslationResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Icon/airvane.png")));
 
     writeDefaultSettings();
 
