@@ -94,10 +94,28 @@ inline QStringList withoutActivation(QStringList names)
     return names;
 }
 
-template <typename T>
-T argAt(const QSignalSpy &spy, int emission, int argument)
+// One emission as "a|b|c", the algorithm enumerations as their numbers, so a whole request is
+// compared in one assertion.
+inline QString argsText(const QList<QVariant> &args)
 {
-    return spy.at(emission).at(argument).value<T>();
+    QStringList parts;
+    for (const QVariant &value : args) {
+        if (value.userType() == qMetaTypeId<_DOT11_AUTH_ALGORITHM>())
+            parts << QString::number(int(value.value<_DOT11_AUTH_ALGORITHM>()));
+        else if (value.userType() == qMetaTypeId<_DOT11_CIPHER_ALGORITHM>())
+            parts << QString::number(int(value.value<_DOT11_CIPHER_ALGORITHM>()));
+        else
+            parts << value.toString();
+    }
+    return parts.join(QLatin1Char('|'));
+}
+
+inline QStringList emissions(const QSignalSpy &spy)
+{
+    QStringList all;
+    for (const QList<QVariant> &args : spy)
+        all << argsText(args);
+    return all;
 }
 
 } // namespace dialogkit

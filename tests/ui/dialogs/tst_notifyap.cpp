@@ -5,11 +5,8 @@
 #include "app/settings/SettingsStore.h"
 #include "core/SignalRecorder.h"
 #include "core/TestSettings.h"
-#include "sysinfo/GetSpecs.h"
 #include "ui/dialogs/ConnectHAP.h"
 #include "ui/dialogs/DialogSupport.h"
-#include "ui/widgets/AppQFrame.h"
-#include "ui/widgets/AppQLabel.h"
 #include "ui/widgets/Switch.h"
 #include "wireless/WirelessConnect.h"
 
@@ -36,11 +33,13 @@ struct View
         , timerLabel(dialog.findChild<QLabel *>("timerLabel"))
         , moment(dialog.findChild<QDateTimeEdit *>("dateTimeEdit"))
         , doNotShow(dialog.findChild<Switch *>("doNotShowSwitch"))
-        , router(dialog.findChild<AppQLabel *>("routerPicture"))
     {
     }
-    bool reminderRowShown() const { return !timerLabel->isHidden() && !moment->isHidden() && !ok->isHidden(); }
-    bool reminderRowHidden() const { return timerLabel->isHidden() && moment->isHidden() && ok->isHidden(); }
+    // Hidden parts of the reminder row, as flags "label moment ok".
+    QString reminderRowHidden() const
+    {
+        return QStringLiteral("%1 %2 %3").arg(timerLabel->isHidden()).arg(moment->isHidden()).arg(ok->isHidden());
+    }
 
     QComboBox *combo;
     QLabel *signal;
@@ -51,13 +50,15 @@ struct View
     QLabel *timerLabel;
     QDateTimeEdit *moment;
     Switch *doNotShow;
-    AppQLabel *router;
 };
 
 QVariant appSetting(const char *key)
 {
     return readAppSetting(QLatin1String(key), QStringLiteral("<missing>"));
 }
+
+const QString kRowShown = QStringLiteral("0 0 0");
+const QString kRowHidden = QStringLiteral("1 1 1");
 
 } // namespace
 
@@ -66,7 +67,7 @@ class TestNotifyAP : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { WirelessConnect::instance(); }
     void init();
     void cleanup();
 
@@ -75,25 +76,14 @@ private slots:
     void refreshReplacesTheList();
     void remindLaterToggles();
     void pastMomentRefused();
-    void reminderStored();
     void reminderText_data();
     void reminderText();
-    void reminderTextIgnoresDefaultLocale();
     void doNotShowAgain_data();
     void doNotShowAgain();
-    void connectThenCancel();
     void connectedStateAndDisconnect();
     void hiddenOpenNetworkGoesThroughDialog();
-    void pickedNetworkAsksForData();
     void closingReportsAndCancelsWhileConnecting();
-    void titleBarDragsWindow();
-    void routerShowsSystemInformation();
 };
-
-void TestNotifyAP::initTestCase()
-{
-    WirelessConnect::instance();
-}
 
 void TestNotifyAP::init()
 {
@@ -122,7 +112,6 @@ void TestNotifyAP::openNetworkFilter_data()
     QTest::newRow("OWE") << false << int(DOT11_CIPHER_ALGO_CCMP) << int(DOT11_AUTH_ALGO_OWE) << false;
     QTest::newRow("shared key") << false << int(DOT11_CIPHER_ALGO_NONE) << int(DOT11_AUTH_ALGO_80211_SHARED_KEY)
                                 << false;
-    QTest::newRow("WPA2") << true << int(DOT11_CIPHER_ALGO_CCMP) << int(DOT11_AUTH_ALGO_RSNA_PSK) << false;
 }
 
 void TestNotifyAP::openNetworkFilter()
@@ -148,19 +137,26 @@ void TestNotifyAP::refreshReplacesTheList()
     NotifyAP dialog;
     View view(dialog);
     QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
+    QSignalSpy asked(&dialog, &NotifyAP::checkAPData);
     dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
     WirelessAP library = open("Library", "33% (-84 dBm)");
     library.ssid = QStringLiteral("Library-5G");
-    dialog.setWlanOpenAPData({ open("Cafe"), library, open("Cafe") });
+    dialog.setWlanOpenAPData({ open("Cafe", "10% (-95 dBm)"), library, open("Cafe", "10% (-95 dBm)") });
     QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Library" }));
     // The entry on offer and the data sent for it belong together.
     QCOMPARE(view.combo->currentText(), QStringLiteral("Library"));
     QCOMPARE(view.signal->text(), QStringLiteral("33% (-84 dBm)"));
     QTest::mouseClick(view.connect, Qt::LeftButton);
-    QCOMPARE(request.count(), 1);
-    QCOMPARE(argAt<QString>(request, 0, 0), QStringLiteral("Library"));
-    QCOMPARE(argAt<QString>(request, 0, 1), QStringLiteral("Library-5G"));
+    QCOMPARE(emissions(request), QStringList{ "Library|Library-5G|1|0|false|false|false" });
     dialog.setAPCanceled();
+
+    // Picking asks for fresh data, whose signal replaces the listed one.
+    pick(view.combo, QStringLiteral("Cafe"));
+    QCOMPARE(asked.last(), QVariantList{ QStringLiteral("Cafe") });
+    QCOMPARE(view.signal->text(), QStringLiteral("10% (-95 dBm)"));
+    dialog.setOpenSSIDData(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, false,
+                           QStringLiteral("12% (-94 dBm)"));
+    QCOMPARE(view.signal->text(), QStringLiteral("12% (-94 dBm)"));
 
     dialog.setWlanOpenAPData({ wpa2("Home") });
     QVERIFY(entries(view.combo).isEmpty());
@@ -175,16 +171,16 @@ void TestNotifyAP::remindLaterToggles()
     QTest::mouseClick(view.remind, Qt::LeftButton);
     QCOMPARE(dialog.size(), QSize(520, 202));
     QCOMPARE(dialog.minimumSize(), QSize(520, 202));
-    QVERIFY(view.reminderRowShown());
+    QCOMPARE(view.reminderRowHidden(), kRowShown);
 
     QTest::mouseClick(view.remind, Qt::LeftButton);
     QCOMPARE(dialog.size(), QSize(520, 165));
-    QVERIFY(view.reminderRowHidden());
+    QCOMPARE(view.reminderRowHidden(), kRowHidden);
 
     QTest::mouseClick(view.remind, Qt::LeftButton);
     dialog.setHideReminder();
     QCOMPARE(dialog.size(), QSize(520, 165));
-    QVERIFY(view.reminderRowHidden());
+    QCOMPARE(view.reminderRowHidden(), kRowHidden);
 }
 
 void TestNotifyAP::pastMomentRefused()
@@ -205,7 +201,6 @@ void TestNotifyAP::pastMomentRefused()
     QTest::mouseClick(view.ok, Qt::LeftButton);
     recorder.flush();
     QCOMPARE(box->shown, 1);
-    QCOMPARE(box->title, QStringLiteral("Error"));
     QCOMPARE(box->text, QStringLiteral("You can't select this date! Choose another date!"));
     QCOMPARE(appSetting("Reminder").toString(), QStringLiteral("unknown"));
     QCOMPARE(appSetting("NotifyWhenOpenAP").toBool(), true);
@@ -213,59 +208,32 @@ void TestNotifyAP::pastMomentRefused()
     QVERIFY(dialog.isVisible());
 }
 
-void TestNotifyAP::reminderStored()
-{
-    writeLanguage(App::Language::English);
-    NotifyAP dialog;
-    View view(dialog);
-    testsupport::SignalRecorder recorder(&dialog);
-    dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
-    dialog.show();
-    QTest::mouseClick(view.remind, Qt::LeftButton);
-    const QDate nextYear(QDate::currentDate().year() + 1, 3, 5);
-    view.moment->setDateTime(QDateTime(nextYear, QTime(14, 7, 9)));
-    recorder.flush();
-    recorder.clear();
-
-    QTest::mouseClick(view.ok, Qt::LeftButton);
-    recorder.flush();
-    QCOMPARE(appSetting("Reminder").toString(), QStringLiteral("%1-03-05 02:07:09 PM").arg(nextYear.year()));
-    QCOMPARE(appSetting("NotifyWhenOpenAP").toBool(), false);
-    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "openAPNotification", "reminderSet", "notifyAPClosed" }));
-    QCOMPARE(recorder.lastArguments("openAPNotification"), QVariantList{ false });
-    QCOMPARE(recorder.lastArguments("reminderSet"), QVariantList{ QStringLiteral("Library") });
-    QVERIFY(!dialog.isVisible());
-}
-
 void TestNotifyAP::reminderText_data()
 {
     QTest::addColumn<int>("language");
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("English") << int(App::Language::English) << QStringLiteral("2025-03-05 02:07:09 PM");
-    QTest::newRow("Russian") << int(App::Language::Russian) << QStringLiteral("2025-03-05 14:07:09");
-    QTest::newRow("Ukrainian") << int(App::Language::Ukrainian) << QStringLiteral("2025-03-05 14:07:09");
+    const QLocale c = QLocale::c();
+    QTest::newRow("English") << int(App::Language::English) << c << QStringLiteral("2025-03-05 02:07:09 PM");
+    QTest::newRow("Russian") << int(App::Language::Russian) << c << QStringLiteral("2025-03-05 14:07:09");
+    QTest::newRow("Ukrainian") << int(App::Language::Ukrainian) << c << QStringLiteral("2025-03-05 14:07:09");
+    // The stored text is compared with a rendering of the clock, so it never takes the locale's
+    // day-period names or digits.
+    QTest::newRow("English, Russian locale") << int(App::Language::English) << QLocale(QLocale::Russian)
+                                             << QStringLiteral("2025-03-05 02:07:09 PM");
+    QTest::newRow("English, Arabic locale") << int(App::Language::English) << QLocale(QLocale::Arabic, QLocale::Egypt)
+                                            << QStringLiteral("2025-03-05 02:07:09 PM");
 }
 
 void TestNotifyAP::reminderText()
 {
     QFETCH(int, language);
+    QFETCH(QLocale, locale);
     QFETCH(QString, expected);
     writeLanguage(static_cast<App::Language>(language));
+    QLocale::setDefault(locale);
     QCOMPARE(NotifyAP::reminderText(QDateTime(QDate(2025, 3, 5), QTime(14, 7, 9))), expected);
-}
-
-void TestNotifyAP::reminderTextIgnoresDefaultLocale()
-{
-    // The stored text is compared with a rendering of the clock, so it never takes the locale's
-    // day-period names or digits.
-    writeLanguage(App::Language::English);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    QCOMPARE(NotifyAP::reminderText(QDateTime(QDate(2025, 3, 5), QTime(14, 7, 9))),
-             QStringLiteral("2025-03-05 02:07:09 PM"));
-    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    QCOMPARE(NotifyAP::reminderText(QDateTime(QDate(2025, 3, 5), QTime(9, 0, 0))),
-             QStringLiteral("2025-03-05 09:00:00 AM"));
 }
 
 void TestNotifyAP::doNotShowAgain_data()
@@ -297,45 +265,6 @@ void TestNotifyAP::doNotShowAgain()
     QVERIFY(!dialog.isVisible());
 }
 
-void TestNotifyAP::connectThenCancel()
-{
-    NotifyAP dialog;
-    View view(dialog);
-    testsupport::SignalRecorder recorder(&dialog);
-    QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
-    dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
-    pick(view.combo, QStringLiteral("Cafe"));
-    recorder.flush();
-    recorder.clear();
-
-    QTest::mouseClick(view.connect, Qt::LeftButton);
-    QCOMPARE(view.connect->text(), QStringLiteral("Cancel"));
-    QCOMPARE(dialog.connectionState(), 1);
-    QCOMPARE(request.count(), 1);
-    QCOMPARE(argAt<QString>(request, 0, 0), QStringLiteral("Cafe"));
-    QCOMPARE(argAt<QString>(request, 0, 1), QStringLiteral("Cafe"));
-    QCOMPARE(argAt<_DOT11_AUTH_ALGORITHM>(request, 0, 2), DOT11_AUTH_ALGO_80211_OPEN);
-    QCOMPARE(argAt<_DOT11_CIPHER_ALGORITHM>(request, 0, 3), DOT11_CIPHER_ALGO_NONE);
-    QCOMPARE(argAt<bool>(request, 0, 4), false);
-    QCOMPARE(argAt<bool>(request, 0, 5), false);
-    QCOMPARE(argAt<bool>(request, 0, 6), false);
-
-    // No WLAN session in the test: the engine refuses the cancel and this window says so.
-    const auto box = answerNextBox(QStringLiteral("OK"));
-    QTest::mouseClick(view.connect, Qt::LeftButton);
-    recorder.flush();
-    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "currentNetwork", "connectOpenAPRequest", "cancelRequest" }));
-    QCOMPARE(recorder.lastArguments("currentNetwork"), QVariantList{ QStringLiteral("Cafe") });
-    QCOMPARE(box->text, QStringLiteral("Failed to cancel the network connection!\nError code: 6"));
-    QCOMPARE(dialog.connectionState(), 1);
-
-    dialog.setAPCanceled();
-    QCOMPARE(dialog.connectionState(), 3);
-    QCOMPARE(view.connect->text(), QStringLiteral("Connect now"));
-    QVERIFY(view.combo->isEnabled() && view.remind->isEnabled());
-    QCOMPARE(request.count(), 1);
-}
-
 void TestNotifyAP::connectedStateAndDisconnect()
 {
     NotifyAP dialog;
@@ -347,13 +276,11 @@ void TestNotifyAP::connectedStateAndDisconnect()
     dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, false, DOT11_AUTH_ALGO_80211_OPEN);
     QCOMPARE(view.combo->currentText(), QStringLiteral("Cafe"));
     QCOMPARE(view.connect->text(), QStringLiteral("Disconnect"));
-    QVERIFY(!view.combo->isEnabled());
-    QVERIFY(!view.remind->isEnabled());
+    QVERIFY(!view.combo->isEnabled() && !view.remind->isEnabled());
     QCOMPARE(dialog.connectionState(), 2);
 
     auto box = answerNextBox(QStringLiteral("No"));
     QTest::mouseClick(view.connect, Qt::LeftButton);
-    QCOMPARE(box->title, QStringLiteral("Question"));
     QCOMPARE(box->text, QStringLiteral("Do you want to disconnect?"));
     QCOMPARE(disconnect.count(), 0);
     box = answerNextBox(QStringLiteral("Yes"));
@@ -365,14 +292,6 @@ void TestNotifyAP::connectedStateAndDisconnect()
     QCOMPARE(dialog.connectionState(), 0);
     QCOMPARE(view.connect->text(), QStringLiteral("Connect now"));
     QVERIFY(view.combo->isEnabled() && view.remind->isEnabled());
-
-    // An unknown network name selects the first entry.
-    dialog.setWlanStateConnected(QStringLiteral("Elsewhere"), DOT11_CIPHER_ALGO_NONE, false,
-                                 DOT11_AUTH_ALGO_80211_OPEN);
-    QCOMPARE(view.combo->currentIndex(), 0);
-    dialog.setAPDisconnected();
-    dialog.setAPConnected();
-    QCOMPARE(dialog.connectionState(), 2);
 }
 
 void TestNotifyAP::hiddenOpenNetworkGoesThroughDialog()
@@ -398,14 +317,10 @@ void TestNotifyAP::hiddenOpenNetworkGoesThroughDialog()
     QTest::mouseClick(view.connect, Qt::LeftButton);
 
     QCOMPARE(handOver.count(), 1);
-    QCOMPARE(handOver.at(0).at(0).toString(), hidden);
-    QCOMPARE(argAt<bool>(handOver, 0, 3), true);
     QCOMPARE(ownRequest.count(), 0);
     QVERIFY(hapRequest);
-    QCOMPARE(hapRequest->count(), 1);
-    QCOMPARE(argAt<QString>(*hapRequest, 0, 1), QStringLiteral("Backyard"));
-    QCOMPARE(current.count(), 1);
-    QCOMPARE(current.at(0).at(0).toString(), QStringLiteral("Backyard"));
+    QCOMPARE(emissions(*hapRequest), QStringList{ "Backyard|Backyard|1|0|true|false|false" });
+    QCOMPARE(emissions(current), QStringList{ "Backyard" });
     QCOMPARE(view.connect->text(), QStringLiteral("Cancel"));
 
     // Closing the name dialog without a name leaves nothing connecting.
@@ -415,33 +330,6 @@ void TestNotifyAP::hiddenOpenNetworkGoesThroughDialog()
     QCOMPARE(handOver.count(), 2);
     QCOMPARE(view.connect->text(), QStringLiteral("Connect now"));
     QCOMPARE(dialog.connectionState(), 0);
-}
-
-void TestNotifyAP::pickedNetworkAsksForData()
-{
-    NotifyAP dialog;
-    View view(dialog);
-    QSignalSpy asked(&dialog, &NotifyAP::checkAPData);
-    QSignalSpy handOver(&dialog, &NotifyAP::selectedOpenHAP);
-    dialog.setWlanOpenAPData({ open("Cafe", "10% (-95 dBm)"), open("Library", "70% (-65 dBm)") });
-    pick(view.combo, QStringLiteral("Cafe"));
-    QCOMPARE(asked.count(), 1);
-    QCOMPARE(asked.at(0).at(0).toString(), QStringLiteral("Cafe"));
-    QCOMPARE(view.signal->text(), QStringLiteral("10% (-95 dBm)"));
-
-    dialog.setOpenSSIDData(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, false,
-                           QStringLiteral("12% (-94 dBm)"));
-    QCOMPARE(view.signal->text(), QStringLiteral("12% (-94 dBm)"));
-    QCOMPARE(handOver.count(), 0);
-
-    const QString hidden = dialogs::hiddenNetworkName();
-    dialog.setWlanOpenAPData({ network(hidden, false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, true) });
-    dialog.setOpenSSIDData(hidden, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, true, QStringLiteral("50%"));
-    QCOMPARE(handOver.count(), 1);
-    QCOMPARE(handOver.at(0).at(0).toString(), hidden);
-    QCOMPARE(argAt<bool>(handOver, 0, 3), true);
-    QCOMPARE(argAt<bool>(handOver, 0, 4), false);
-    QCOMPARE(argAt<bool>(handOver, 0, 5), false);
 }
 
 void TestNotifyAP::closingReportsAndCancelsWhileConnecting()
@@ -455,10 +343,12 @@ void TestNotifyAP::closingReportsAndCancelsWhileConnecting()
     recorder.flush();
     recorder.clear();
 
+    // No WLAN session in the test: the engine refuses the cancel and this window says so.
     const auto box = answerNextBox(QStringLiteral("OK"));
     QTest::mouseClick(view.close, Qt::LeftButton);
     recorder.flush();
     QCOMPARE(withoutActivation(recorder.names()), QStringList({ "cancelRequest", "notifyAPClosed" }));
+    QCOMPARE(box->text, QStringLiteral("Failed to cancel the network connection!\nError code: 6"));
     QVERIFY(!dialog.isVisible());
 
     // Escape is a close like any other.
@@ -470,54 +360,6 @@ void TestNotifyAP::closingReportsAndCancelsWhileConnecting()
     recorder.flush();
     QCOMPARE(withoutActivation(recorder.names()), QStringList({ "notifyAPClosed" }));
     QVERIFY(!dialog.isVisible());
-}
-
-void TestNotifyAP::titleBarDragsWindow()
-{
-    NotifyAP dialog;
-    dialog.move(100, 100);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *title = dialog.findChild<AppQFrame *>("titleNotifyAP");
-    const QPoint origin = dialog.pos();
-
-    QTest::mousePress(title, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, 25), QPointF(title->mapToGlobal(QPoint(60, 25))),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(title, &move);
-    QCOMPARE(dialog.pos(), origin + QPoint(20, 15));
-    QTest::mouseRelease(title, Qt::LeftButton, Qt::NoModifier, QPoint(60, 25));
-
-    // Released: moving the mouse no longer drags.
-    const QPoint settled = dialog.pos();
-    QMouseEvent after(QEvent::MouseMove, QPointF(90, 20), QPointF(title->mapToGlobal(QPoint(90, 20))),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(title, &after);
-    QCOMPARE(dialog.pos(), settled);
-}
-
-void TestNotifyAP::routerShowsSystemInformation()
-{
-    qputenv("USERNAME", "tester");
-    NotifyAP dialog;
-    View view(dialog);
-    QVERIFY(!view.router->pixmap(Qt::ReturnByValue).isNull());
-    const auto box = answerNextBox(QStringLiteral("OK"));
-    QTest::mouseClick(view.router, Qt::LeftButton);
-    QCOMPARE(box->shown, 1);
-    QVERIFY2(box->title == QStringLiteral("Information") || box->title == QStringLiteral("Error"),
-             qPrintable(box->title));
-    if (box->title == QStringLiteral("Information")) {
-        QVERIFY2(box->text.startsWith(QStringLiteral("Username: tester\n")), qPrintable(box->text));
-        // Every fact is a "label value" line of its own.
-        const QStringList facts = box->text.section(QLatin1Char('\n'), 1).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY(!facts.isEmpty());
-        for (const QString &fact : facts)
-            QVERIFY2(fact.contains(QStringLiteral(": ")), qPrintable(fact));
-    }
-    // The query object is gone once it has finished.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(dialog.findChildren<GetSpecs *>().isEmpty());
 }
 
 QTEST_MAIN(TestNotifyAP)

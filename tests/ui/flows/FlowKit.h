@@ -4,8 +4,15 @@
 // thread, driven against a scripted simulated service; message boxes recorded and answered the
 // way the user would.
 
+#include "../dialogs/DialogTestKit.h"
 #include "../main/MainWindowKit.h"
+#include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
+
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "ui/main/AirvaneLite.h"
 
 #include "log/LogView.h"
 #include "platform/wlan/SimulatedWlanClient.h"
@@ -15,6 +22,7 @@
 #include <QAbstractButton>
 #include <QDeadlineTimer>
 #include <QPointer>
+#include <QPushButton>
 #include <QTextBrowser>
 
 #include <functional>
@@ -173,4 +181,59 @@ T *topLevel()
     return nullptr;
 }
 
+// The real window against a simulated world with one adapter; each flow test adds its networks
+// between prepare() and start().
+struct Flow
+{
+    std::shared_ptr<Sim> sim;
+    BoxLog *boxes = nullptr;
+    AirvaneLite *window = nullptr;
+    QTreeWidget *networks = nullptr;
+    QTreeWidget *profiles = nullptr;
+
+    void prepare(bool notifyOpen = false, bool wpa3 = true)
+    {
+        testsupport::resetSettings();
+        writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
+        if (!notifyOpen)
+            writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
+        sim = std::make_shared<FlowSim>();
+        Sim::Adapter adapter = makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String());
+        adapter.supportsWpa3 = wpa3;
+        sim->addAdapter(adapter);
+        // Notifications reach the engine only after its connect request has returned.
+        sim->setConnectDelay(300);
+        wlan::setDefaultClient(sim);
+    }
+    // Creates the window; the caller shows it.
+    void create()
+    {
+        boxes = new BoxLog;
+        window = new AirvaneLite;
+        networks = child<QTreeWidget>(window, "networkList");
+        profiles = child<QTreeWidget>(window, "profileList");
+    }
+    bool start()
+    {
+        create();
+        return activate(window);
+    }
+    void finish()
+    {
+        delete window;
+        delete boxes;
+    }
+    QPushButton *connectButton() const { return child<QPushButton>(window, "connectButton"); }
+    QString panel(const char *row) const { return panelValues(window, {QLatin1String(row)}).first(); }
+    // Presses the network's row; false when it is not listed.
+    bool pressNetwork(const QString &ssid)
+    {
+        QTreeWidgetItem *row = findRow(networks, 0, ssid);
+        if (row)
+            pressRow(networks, row);
+        return row;
+    }
+};
+
 } // namespace flowkit
+

@@ -2,18 +2,11 @@
 // secured one through the password window and its own hidden-network dialog.
 
 #include "FlowKit.h"
-#include "core/TestSettings.h"
-
-#include "app/settings/SettingsKeys.h"
-#include "app/settings/SettingsStore.h"
-#include "platform/wlan/WlanClientProvider.h"
 #include "ui/dialogs/ConnectAP.h"
 #include "ui/dialogs/ConnectHAP.h"
-#include "ui/main/AirvaneLite.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -36,63 +29,35 @@ void typeHiddenName(const QString &name)
 
 } // namespace
 
-class TestConnectFlowHidden : public QObject
+class TestConnectFlowHidden : public QObject, private Flow
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
-    void init();
+    void cleanupTestCase() { finish(); }
+    void init() { boxes->boxes.clear(); }
 
     void hiddenNetworkDialogClosedStartsNothing();
     void hiddenOpenNetworkConnectsWithoutAPassword();
     void hiddenSecuredNetworkConnectsThroughThePasswordWindow();
 
 private:
-    QPushButton *connectButton() const { return child<QPushButton>(window, "connectButton"); }
     QTreeWidgetItem *hiddenRow(bool secured) const
     {
         return rowWhere(networks, kHidden,
                         [secured](QTreeWidgetItem *row) { return row->data(3, Qt::UserRole).toBool() == secured; });
     }
-
-    std::shared_ptr<Sim> sim;
-    BoxLog *boxes = nullptr;
-    AirvaneLite *window = nullptr;
-    QTreeWidget *networks = nullptr;
 };
 
 void TestConnectFlowHidden::initTestCase()
 {
-    testsupport::resetSettings();
-    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
-    writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
-
-    sim = std::make_shared<FlowSim>();
-    sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
+    prepare();
     sim->addNetwork(openNetwork("Den", 0x31, true));
     sim->addNetwork(securedNetwork("Lair", 0x32, DOT11_AUTH_ALGO_RSNA_PSK, true));
-    sim->setConnectDelay(300);
-    wlan::setDefaultClient(sim);
-
-    boxes = new BoxLog;
-    window = new AirvaneLite;
-    QVERIFY(activate(window));
-    networks = child<QTreeWidget>(window, "networkList");
+    QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 2);
     QVERIFY(hiddenRow(true) && hiddenRow(false));
-}
-
-void TestConnectFlowHidden::cleanupTestCase()
-{
-    delete window;
-    delete boxes;
-}
-
-void TestConnectFlowHidden::init()
-{
-    boxes->boxes.clear();
 }
 
 void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
@@ -118,14 +83,12 @@ void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
 
 void TestConnectFlowHidden::hiddenOpenNetworkConnectsWithoutAPassword()
 {
-    QSignalSpy named(window, &AirvaneLite::currentNetwork);
     pressRow(networks, hiddenRow(false));
     typeHiddenName(QStringLiteral("Den"));
     answerBox(QStringLiteral("OK"));
     connectButton()->click();
 
     QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].title, QStringLiteral("Information"));
     QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Den"));
     QCOMPARE(connectedTo(*sim), QStringLiteral("Den"));
     const QString xml = QString::fromStdU16String(sim->storedProfileXml(0, u"Den"));
@@ -133,7 +96,7 @@ void TestConnectFlowHidden::hiddenOpenNetworkConnectsWithoutAPassword()
     QVERIFY2(!xml.contains(QStringLiteral("sharedKey")), qPrintable(xml));
     QVERIFY2(xml.contains(QStringLiteral("<authentication>open</authentication>")), qPrintable(xml));
     // A hidden connect reads both lists afresh.
-    QTRY_VERIFY(rowWhere(child<QTreeWidget>(window, "profileList"), QStringLiteral("Den")));
+    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Den")));
     QVERIFY(logText().contains(QStringLiteral("connected to Den on %1").arg(kAdapter)));
 }
 
@@ -161,7 +124,7 @@ void TestConnectFlowHidden::hiddenSecuredNetworkConnectsThroughThePasswordWindow
     QVERIFY2(xml.contains(QStringLiteral("<keyMaterial>%1</keyMaterial>").arg(kRightKey)), qPrintable(xml));
     QVERIFY(hasProfile(*sim, QStringLiteral("Den")));
     QCOMPARE(removals.count(), 0);
-    QTRY_VERIFY(rowWhere(child<QTreeWidget>(window, "profileList"), QStringLiteral("Lair")));
+    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Lair")));
     dialog->close();
 }
 

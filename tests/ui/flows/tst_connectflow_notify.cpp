@@ -2,17 +2,9 @@
 // the reminder that brings it back at the chosen moment.
 
 #include "FlowKit.h"
-#include "core/TestSettings.h"
-
-#include "app/settings/SettingsKeys.h"
-#include "app/settings/SettingsStore.h"
-#include "platform/wlan/WlanClientProvider.h"
 #include "ui/dialogs/NotifyAP.h"
-#include "ui/main/AirvaneLite.h"
-#include "wireless/WirelessConnect.h"
 
 #include <QDateTimeEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -47,13 +39,13 @@ bool notifyFlag()
 
 } // namespace
 
-class TestConnectFlowNotify : public QObject
+class TestConnectFlowNotify : public QObject, private Flow
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
+    void cleanupTestCase() { finish(); }
 
     void shownOnceAndNotAgainWhileVisible();
     void notShownWhenSwitchedOff();
@@ -71,9 +63,6 @@ private:
     }
     QTimer *reminderTimer() const { return window->findChild<QTimer *>(QStringLiteral("reminderTimer")); }
 
-    std::shared_ptr<Sim> sim;
-    BoxLog *boxes = nullptr;
-    AirvaneLite *window = nullptr;
     NotifyAP *notify = nullptr;
     ShowCounter counter;
     int reported = 0;     // notifyOpenAP reports of the engine, counted in this thread
@@ -83,15 +72,9 @@ private:
 
 void TestConnectFlowNotify::initTestCase()
 {
-    testsupport::resetSettings();
-    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
-
-    sim = std::make_shared<FlowSim>();
-    sim->addAdapter(makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String()));
+    prepare(true);
     sim->addNetwork(openNetwork("Cafe", 0x41));
     sim->addNetwork(openNetwork("Attic", 0x42));
-    sim->setConnectDelay(300);
-    wlan::setDefaultClient(sim);
     connect(WirelessConnect::instance(), &WirelessConnect::notifyOpenAP, this, [this] { ++reported; });
 
     // The first listing brings the notification up; while it is up another listing comes in,
@@ -111,20 +94,13 @@ void TestConnectFlowNotify::initTestCase()
         poll->start(20);
     });
 
-    boxes = new BoxLog;
-    window = new AirvaneLite;
+    create();
     notify = topLevel<NotifyAP>();
     QVERIFY(notify);
     notify->installEventFilter(&counter);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QTRY_VERIFY_WITH_TIMEOUT(firstClosed, 10000);
-}
-
-void TestConnectFlowNotify::cleanupTestCase()
-{
-    delete window;
-    delete boxes;
 }
 
 void TestConnectFlowNotify::shownOnceAndNotAgainWhileVisible()
@@ -216,17 +192,14 @@ void TestConnectFlowNotify::reminderWaitsWhileItsNetworkIsNotListed()
 void TestConnectFlowNotify::notShownWhileConnected()
 {
     const int shows = counter.shows;
-    QTreeWidget *networks = child<QTreeWidget>(window, "networkList");
-    QTreeWidgetItem *cafe = findRow(networks, 0, QStringLiteral("Cafe"));
-    QVERIFY(cafe);
-    pressRow(networks, cafe);
+    QVERIFY(pressNetwork(QStringLiteral("Cafe")));
     answerBox(QStringLiteral("OK"));
-    child<QPushButton>(window, "connectButton")->click();
+    connectButton()->click();
     QTRY_COMPARE(connectedTo(*sim), QStringLiteral("Cafe"));
     QTRY_VERIFY(boxes->count(QStringLiteral("You successfully connected to Cafe")) == 1);
-    QTRY_COMPARE(child<QPushButton>(window, "connectButton")->text(), QStringLiteral("Disconnect"));
+    QTRY_COMPARE(connectButton()->text(), QStringLiteral("Disconnect"));
     // The window has taken the adapter's state as connected.
-    QTRY_VERIFY(cafe->font(0).bold());
+    QTRY_VERIFY(findRow(networks, 0, QStringLiteral("Cafe"))->font(0).bold());
 
     // Attic is still an open network without a profile.
     QVERIFY(refreshUntilReported());

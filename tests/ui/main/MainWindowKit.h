@@ -110,12 +110,13 @@ T *child(QWidget *window, const char *name)
     return found;
 }
 
-inline QStringList headerTexts(const QTreeWidget *list)
+// The information panel's values of the given rows ("network" reads label "networkValue").
+inline QStringList panelValues(QWidget *window, const QStringList &rows)
 {
-    QStringList texts;
-    for (int i = 0; i < list->columnCount(); ++i)
-        texts << list->headerItem()->text(i);
-    return texts;
+    QStringList values;
+    for (const QString &row : rows)
+        values << child<QLabel>(window, (row + QStringLiteral("Value")).toLatin1().constData())->text();
+    return values;
 }
 
 inline QTreeWidgetItem *findRow(const QTreeWidget *list, int column, const QString &text)

@@ -8,9 +8,7 @@
 #include "app/settings/SettingsStore.h"
 #include "platform/wlan/WlanClientProvider.h"
 #include "ui/main/AirvaneLite.h"
-#include "ui/widgets/AppQLabel.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,7 +31,6 @@ private slots:
     void cleanupTestCase();
 
     void noCardEntryAfterRetryAndCancel();
-    void clipboardBeforeAnyRow();
     void refreshLooksForAnAdapterInsteadOfScanning();
     void adapterFoundOnRefreshReplacesTheEntry();
 
@@ -86,27 +83,7 @@ void TestMainWindowNoCard::noCardEntryAfterRetryAndCancel()
     QCOMPARE(selector->itemData(0, Qt::UserRole).value<Interface::State>(), Interface::NoCard);
     QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
     QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
-    QCOMPARE(child<QLabel>(window, "networkPlaceholder")->text(),
-             QStringLiteral("No wireless data is available! Click refresh to access data."));
     QVERIFY(!child<QTimer>(window, "refreshTimer")->isActive());
-}
-
-void TestMainWindowNoCard::clipboardBeforeAnyRow()
-{
-    BoxLog log;
-    testsupport::pressInNextModal(QStringLiteral("OK"));
-    QTest::mouseClick(child<AppQLabel>(window, "copyIcon"), Qt::LeftButton);
-    QCOMPARE(log.boxes.size(), 1);
-
-    const QStringList captions = {
-        "GUID:", "Interface:", "Status:", "Oper.Mode:", "BSS Type:", "Auto Conf.:", "Profile:",
-        "Network:", "Encryption:", "Signal:", "Security:", "Auth. Algorithm:", "Connectable:",
-        "Not connectable reason:", "Dot11BssType:", "Flags:", "Password:", "Connected:",
-        "MAC Address:", "Channel:", "Mode:", "Frequency:", "Band:"};
-    QStringList lines{kNoCard};
-    for (const QString &caption : captions)
-        lines << caption + QStringLiteral(" Unknown");
-    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
 }
 
 void TestMainWindowNoCard::refreshLooksForAnAdapterInsteadOfScanning()

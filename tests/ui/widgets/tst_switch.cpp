@@ -1,7 +1,6 @@
 #include "ui/widgets/Animator.h"
 #include "ui/widgets/Switch.h"
 
-#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -11,32 +10,8 @@
 namespace {
 
 const QColor thumbOn(162, 187, 152, 255);
-const QColor trackOn(162, 187, 152, 127);
 const QColor thumbOff(255, 255, 255, 255);
 const QColor trackOff(70, 70, 70, 96);
-
-QImage renderOnWhite(QWidget *widget)
-{
-    QImage image(widget->size(), QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-bool near(const QColor &actual, const QColor &expected, int tolerance = 6)
-{
-    return qAbs(actual.red() - expected.red()) <= tolerance
-        && qAbs(actual.green() - expected.green()) <= tolerance
-        && qAbs(actual.blue() - expected.blue()) <= tolerance;
-}
-
-// `color` with alpha drawn over white.
-QColor overWhite(const QColor &color)
-{
-    const qreal a = color.alphaF();
-    auto mix = [a](int c) { return qRound(c * a + 255 * (1 - a)); };
-    return QColor(mix(color.red()), mix(color.green()), mix(color.blue()));
-}
 
 void waitSettled(Switch &sw)
 {
@@ -91,15 +66,11 @@ class TestSwitch : public QObject
 
 private slots:
     void construction();
-    void sizeHint_data();
-    void sizeHint();
     void userClicksReportAndAnimate();
     void programmaticSetCheckedJumps();
     void setCheckedOnCheckedSwitchDoesNothing();
     void toolkitSetterAnimatesLikeAToggle();
     void destroyedWhileAnimating();
-    void painting_data();
-    void painting();
     void animatorStopsWhenTargetGoneOrRefuses();
 };
 
@@ -114,24 +85,6 @@ void TestSwitch::construction()
     base.click();
     base.click();
     QCOMPARE(states(spy), QStringLiteral("2 0"));
-}
-
-void TestSwitch::sizeHint_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no text") << QString();
-    QTest::newRow("short") << QStringLiteral("On");
-    QTest::newRow("long") << QStringLiteral("Open network information with Config Manager");
-}
-
-void TestSwitch::sizeHint()
-{
-    QFETCH(QString, text);
-    Switch sw(text);
-    const int textWidth = sw.fontMetrics().horizontalAdvance(text);
-    QCOMPARE(sw.sizeHint(), QSize(textWidth + 52, 36));
-    if (text.isEmpty())
-        QCOMPARE(sw.sizeHint(), QSize(52, 36));
 }
 
 void TestSwitch::userClicksReportAndAnimate()
@@ -230,53 +183,6 @@ void TestSwitch::destroyedWhileAnimating()
     target.reset();
     QTRY_COMPARE(animator.state(), QAbstractAnimation::Stopped);
     QCOMPARE(animator.targetObject(), nullptr);
-}
-
-void TestSwitch::painting_data()
-{
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("rightToLeft");
-    QTest::addColumn<int>("thumbX");
-    QTest::addColumn<QColor>("thumbColor");
-    QTest::addColumn<int>("trackX");
-    QTest::addColumn<QColor>("trackColor");
-
-    // The thumb sits at x 17 (off) or 35 (on) inside the 52-pixel indicator; the track spans
-    // x 8..44, y 10..26.
-    QTest::newRow("off") << false << true << false << 17 << thumbOff << 40 << overWhite(trackOff);
-    QTest::newRow("on") << true << true << false << 35 << thumbOn << 12 << overWhite(trackOn);
-    QTest::newRow("disabled on") << true << false << false << 35 << thumbOff << 12 << QColor(Qt::white);
-    QTest::newRow("right to left") << true << true << true << 100 - 52 + 35 << thumbOn
-                                   << 100 - 52 + 12 << overWhite(trackOn);
-}
-
-void TestSwitch::painting()
-{
-    QFETCH(bool, checked);
-    QFETCH(bool, enabled);
-    QFETCH(bool, rightToLeft);
-    QFETCH(int, thumbX);
-    QFETCH(QColor, thumbColor);
-    QFETCH(int, trackX);
-    QFETCH(QColor, trackColor);
-
-    Switch sw;
-    sw.resize(100, 36);
-    sw.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    sw.setChecked(checked);
-    sw.setEnabled(enabled);
-    const QImage image = renderOnWhite(&sw);
-    const QColor thumb = image.pixelColor(thumbX, 18);
-    const QColor track = image.pixelColor(trackX, 18);
-    QVERIFY2(near(thumb, thumbColor), qPrintable(thumb.name()));
-    QVERIFY2(near(track, trackColor, 4), qPrintable(track.name()));
-    // Nothing is drawn outside the indicator when there is no text.
-    for (int x = 0; x < 100; ++x) {
-        const bool inIndicator = rightToLeft ? x >= 48 : x < 52;
-        if (!inIndicator)
-            QCOMPARE(image.pixelColor(x, 18), QColor(Qt::white));
-    }
 }
 
 void TestSwitch::animatorStopsWhenTargetGoneOrRefuses()
