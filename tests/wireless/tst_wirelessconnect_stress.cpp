@@ -98,19 +98,15 @@ private:
     void queueConnect(bool secured)
     {
         const QString name = secured ? QStringLiteral("Home") : QStringLiteral("Cafe");
-        if (secured) {
-            QVERIFY(QMetaObject::invokeMethod(
-                engine, "connectSecuredAP", Qt::QueuedConnection, Q_ARG(QString, name), Q_ARG(QString, name),
-                Q_ARG(_DOT11_AUTH_ALGORITHM, DOT11_AUTH_ALGO_RSNA_PSK),
-                Q_ARG(_DOT11_CIPHER_ALGORITHM, DOT11_CIPHER_ALGO_CCMP), Q_ARG(QString, QStringLiteral("secret123")),
-                Q_ARG(bool, false), Q_ARG(bool, true), Q_ARG(bool, true)));
-        } else {
-            QVERIFY(QMetaObject::invokeMethod(
-                engine, "connectOpenAP", Qt::QueuedConnection, Q_ARG(QString, name), Q_ARG(QString, name),
-                Q_ARG(_DOT11_AUTH_ALGORITHM, DOT11_AUTH_ALGO_80211_OPEN),
-                Q_ARG(_DOT11_CIPHER_ALGORITHM, DOT11_CIPHER_ALGO_NONE), Q_ARG(bool, false), Q_ARG(bool, false),
-                Q_ARG(bool, true)));
-        }
+        QVERIFY(secured ? QMetaObject::invokeMethod(engine, "connectSecuredAP", Qt::QueuedConnection, Q_ARG(QString, name),
+                                                    Q_ARG(QString, name), Q_ARG(_DOT11_AUTH_ALGORITHM, DOT11_AUTH_ALGO_RSNA_PSK),
+                                                    Q_ARG(_DOT11_CIPHER_ALGORITHM, DOT11_CIPHER_ALGO_CCMP),
+                                                    Q_ARG(QString, QStringLiteral("secret123")), Q_ARG(bool, false),
+                                                    Q_ARG(bool, true), Q_ARG(bool, true))
+                        : QMetaObject::invokeMethod(engine, "connectOpenAP", Qt::QueuedConnection, Q_ARG(QString, name),
+                                                    Q_ARG(QString, name), Q_ARG(_DOT11_AUTH_ALGORITHM, DOT11_AUTH_ALGO_80211_OPEN),
+                                                    Q_ARG(_DOT11_CIPHER_ALGORITHM, DOT11_CIPHER_ALGO_NONE),
+                                                    Q_ARG(bool, false), Q_ARG(bool, false), Q_ARG(bool, true)));
     }
     // Runs `work` on the engine's thread after everything queued there so far, and waits for it.
     // A std::promise rather than a blocking queued call: the tool checking for races sees it.
