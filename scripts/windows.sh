@@ -302,12 +302,17 @@ run_program() {   # label shot [environment assignments...]
         fi
     fi
 
-    # Close it the way a user's logoff would: WM_CLOSE to its windows, no force.
-    in_wine "$prefix" 60 taskkill /im airvane-lite.exe >/dev/null 2>&1
+    # Close it the way a user would: WM_CLOSE to its windows, no force. While the "Wireless card
+    # was not found" box is up, the main window is blocked by it and ignores its WM_CLOSE; the box
+    # closes first, so a second request (the user clicking close again) closes the window.
     local exited=0
-    for _ in $(seq 1 60); do
-        if ! kill -0 "$pid" 2>/dev/null; then exited=1; break; fi
-        sleep 0.5
+    for _attempt in 1 2 3; do
+        in_wine "$prefix" 60 taskkill /im airvane-lite.exe >/dev/null 2>&1
+        for _ in $(seq 1 20); do
+            if ! kill -0 "$pid" 2>/dev/null; then exited=1; break; fi
+            sleep 0.5
+        done
+        [ "$exited" -eq 1 ] && break
     done
     if [ "$exited" -eq 1 ]; then
         wait "$pid"
@@ -318,7 +323,7 @@ run_program() {   # label shot [environment assignments...]
             fail "$label: exited with status $rc after the close request"
         fi
     else
-        fail "$label: still running 30 s after the close request"
+        fail "$label: still running after three close requests"
         in_wine "$prefix" 30 taskkill /f /im airvane-lite.exe >/dev/null 2>&1
         WINEPREFIX="$prefix" timeout 20 "$wineserver" -k >/dev/null 2>&1
         kill "$pid" 2>/dev/null
