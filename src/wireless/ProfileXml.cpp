@@ -5,7 +5,8 @@
 
 namespace {
 
-const QString kOpenTemplate = QStringLiteral(
+// Both documents share everything up to the end of authEncryption; the secured one adds the key.
+const QString kProfileHead = QStringLiteral(
     "<?xml version=\"1.0\"?>"
     "<WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
     "<name>%1</name>"
@@ -14,23 +15,13 @@ const QString kOpenTemplate = QStringLiteral(
     "<connectionMode>%5</connectionMode>"
     "<MSM><security>"
     "<authEncryption><authentication>%6</authentication><encryption>%7</encryption>"
-    "<useOneX>false</useOneX></authEncryption>"
-    "</security></MSM>"
-    "</WLANProfile>");
+    "<useOneX>false</useOneX></authEncryption>");
+const QString kSharedKey = QStringLiteral(
+    "<sharedKey><keyType>%8</keyType><protected>false</protected><keyMaterial>%9</keyMaterial></sharedKey>");
+const QString kProfileTail = QStringLiteral("</security></MSM></WLANProfile>");
 
-const QString kSecuredTemplate = QStringLiteral(
-    "<?xml version=\"1.0\"?>"
-    "<WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
-    "<name>%1</name>"
-    "<SSIDConfig><SSID><hex>%2</hex><name>%3</name></SSID><nonBroadcast>%4</nonBroadcast></SSIDConfig>"
-    "<connectionType>ESS</connectionType>"
-    "<connectionMode>%5</connectionMode>"
-    "<MSM><security>"
-    "<authEncryption><authentication>%6</authentication><encryption>%7</encryption>"
-    "<useOneX>false</useOneX></authEncryption>"
-    "<sharedKey><keyType>%8</keyType><protected>false</protected><keyMaterial>%9</keyMaterial></sharedKey>"
-    "</security></MSM>"
-    "</WLANProfile>");
+const QString kOpenTemplate = kProfileHead + kProfileTail;
+const QString kSecuredTemplate = kProfileHead + kSharedKey + kProfileTail;
 
 constexpr int kWepCipher = 257;
 

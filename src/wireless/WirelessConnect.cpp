@@ -467,6 +467,13 @@ uint32_t WirelessConnect::rewriteExistingProfile(const Session &s, const QString
     return writeProfile(s, xml, reasonCode);
 }
 
+uint32_t WirelessConnect::readSavedProfile(const Session &s, const QString &profileName)
+{
+    // Only whether the saved profile is there matters; its XML is not used.
+    std::u16string xml;
+    return s.client->getProfile(s.handle, s.guid, profileName.toStdU16String(), xml);
+}
+
 void WirelessConnect::requestConnection(const Session &s, const QString &profileName)
 {
     wlan::ConnectionParameters parameters;
@@ -495,8 +502,7 @@ void WirelessConnect::connectOpenAP(const QString &profileName, const QString &a
 
     uint32_t result = wlan::Success;
     if (profileExists) {
-        std::u16string xml;
-        result = s.client->getProfile(s.handle, s.guid, profileName.toStdU16String(), xml);
+        result = readSavedProfile(s, profileName);
     } else {
         const QString xml = ProfileXml::openProfile(profileName, apName, static_cast<int>(authAlgorithm),
                                                     static_cast<int>(encryption), hiddenAP, isAutoConnection);
@@ -525,8 +531,7 @@ void WirelessConnect::connectSecuredAP(const QString &profileName, const QString
 
     uint32_t result = wlan::Success;
     if (profileExists) {
-        std::u16string xml;
-        result = s.client->getProfile(s.handle, s.guid, profileName.toStdU16String(), xml);
+        result = readSavedProfile(s, profileName);
     } else {
         const auto profileFor = [&](int auth) {
             return ProfileXml::securedProfile(profileName, apName, auth, static_cast<int>(encryption), password,

@@ -106,6 +106,7 @@ private:
     WirelessAP buildRecord(const Session &s, const wlan::AvailableNetwork &network);
     uint32_t writeProfile(const Session &s, const QString &xml, uint32_t &reasonCode);
     uint32_t rewriteExistingProfile(const Session &s, const QString &profileName, const QString &xml);
+    uint32_t readSavedProfile(const Session &s, const QString &profileName);
     void requestConnection(const Session &s, const QString &profileName);
     void onScanComplete();
 
