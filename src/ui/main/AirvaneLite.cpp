@@ -9,6 +9,8 @@
 #include "ui/dialogs/ConnectAP.h"
 #include "ui/dialogs/ConnectHAP.h"
 #include "ui/dialogs/NotifyAP.h"
+#include "ui/main/NetworkColumn.h"
+#include "ui/main/NetworkInfoPanel.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/WindowRules.h"
@@ -35,8 +37,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include <iterator>
-
 static void initMainWindowResources()
 {
     Q_INIT_RESOURCE(icons);
@@ -44,40 +44,9 @@ static void initMainWindowResources()
 
 namespace {
 
+using namespace NetworkList;
+
 constexpr int AutoRefreshIntervalMs = 10000;
-
-// Columns of the network list; the profile list has the same columns one place to the right.
-enum NetworkColumn {
-    SsidColumn = 0,
-    EncryptionColumn = 1,
-    SignalColumn = 2,
-    SecurityColumn = 3,
-    AuthColumn = 4,
-    BssTypeColumn = 5,
-    PasswordColumn = 6,
-    ConnectableColumn = 7,
-    BssidCountColumn = 8,
-    NotConnectableColumn = 9,
-    PhyTypeCountColumn = 10,
-    FlagsColumn = 11,
-    ConnectedColumn = 12,
-    MacColumn = 13,
-    ChannelColumn = 14,
-    ModeColumn = 15,
-    FrequencyColumn = 16,
-    BandColumn = 17,
-    NetworkColumnCount = 18,
-};
-
-// Panel rows 8 to 23 in display order, as network-list columns.
-constexpr int PanelNetworkColumns[] = {
-    SsidColumn, EncryptionColumn, SignalColumn, SecurityColumn, AuthColumn, ConnectableColumn,
-    NotConnectableColumn, BssTypeColumn, FlagsColumn, PasswordColumn, ConnectedColumn, MacColumn,
-    ChannelColumn, ModeColumn, FrequencyColumn, BandColumn,
-};
-
-constexpr int FirstNetworkPanelRow = 7;  // "Network:" (0-based)
-constexpr int ProfilePanelRow = 6;       // "Profile:"
 
 QPixmap svgPixmap(const QString &path, const QSize &size, qreal ratio)
 {
@@ -140,7 +109,7 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(ui->copyIcon, &AppQLabel::mouseClick, this, &AirvaneLite::copyWirelessInformation);
 
     buildLists();
-    buildPanel();
+    infoPanel = new NetworkInfoPanel(ui, this);
     buildToolbar();
 
     for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
@@ -222,24 +191,6 @@ void AirvaneLite::buildLists()
     connect(ui->listSplitter, &QSplitter::splitterMoved, this, [this] {
         writeAppSetting(QLatin1String(SettingsKey::WlanViewSize), ui->listSplitter->saveState());
     });
-}
-
-void AirvaneLite::buildPanel()
-{
-    ui->infoPanel->setFont(applicationFont(true));
-    const QFont captionFont = applicationFont(true);
-    const QFont valueFont = applicationFont(false);
-    for (const PanelRow &row : panelRows()) {
-        row.caption->setFont(captionFont);
-        row.value->setFont(valueFont);
-        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        // Long values (GUIDs, reason texts) must not push the lists aside.
-        row.value->setMaximumWidth(330);
-    }
-    for (int i = 0; i < ui->infoLayout->count(); ++i) {
-        if (QLayout *rowLayout = ui->infoLayout->itemAt(i)->layout())
-            rowLayout->setAlignment(Qt::AlignLeft);
-    }
 }
 
 void AirvaneLite::buildToolbar()
@@ -569,35 +520,6 @@ void AirvaneLite::retryInterfaces()
     }
 }
 
-QVector<AirvaneLite::PanelRow> AirvaneLite::panelRows() const
-{
-    return {
-        {ui->guidCaption, ui->guidValue},
-        {ui->interfaceCaption, ui->interfaceValue},
-        {ui->statusCaption, ui->statusValue},
-        {ui->operModeCaption, ui->operModeValue},
-        {ui->bssTypeCaption, ui->bssTypeValue},
-        {ui->autoConfCaption, ui->autoConfValue},
-        {ui->profileCaption, ui->profileValue},
-        {ui->networkCaption, ui->networkValue},
-        {ui->encryptionCaption, ui->encryptionValue},
-        {ui->signalCaption, ui->signalValue},
-        {ui->securityCaption, ui->securityValue},
-        {ui->authAlgorithmCaption, ui->authAlgorithmValue},
-        {ui->connectableCaption, ui->connectableValue},
-        {ui->notConnectableReasonCaption, ui->notConnectableReasonValue},
-        {ui->dot11BssTypeCaption, ui->dot11BssTypeValue},
-        {ui->flagsCaption, ui->flagsValue},
-        {ui->passwordCaption, ui->passwordValue},
-        {ui->connectedCaption, ui->connectedValue},
-        {ui->macAddressCaption, ui->macAddressValue},
-        {ui->channelCaption, ui->channelValue},
-        {ui->modeCaption, ui->modeValue},
-        {ui->frequencyCaption, ui->frequencyValue},
-        {ui->bandCaption, ui->bandValue},
-    };
-}
-
 QTreeWidgetItem *AirvaneLite::makeRow(const WirelessAP &r, bool withProfile, const QFont &boldFont) const
 {
     QStringList texts;
@@ -660,12 +582,7 @@ void AirvaneLite::setWirelessInterfaceData(const QVector<WirelessInterface> &int
     if (inserted)
         selector->setCurrentIndex(active.activeIndex);
 
-    ui->guidValue->setText(active.guid);
-    ui->interfaceValue->setText(active.type);
-    ui->statusValue->setText(active.stateText);
-    ui->operModeValue->setText(active.operationMode);
-    ui->bssTypeValue->setText(active.bssType);
-    ui->autoConfValue->setText(active.autoConfiguration);
+    infoPanel->setInterface(active);
 
     connectState = active.state == 1 ? 2 : 0;
     setInterfaceState(Interface::Listed);
@@ -918,11 +835,7 @@ void AirvaneLite::networkItemPressed(QTreeWidgetItem *item, int)
     const auto auth = static_cast<_DOT11_AUTH_ALGORITHM>(item->data(AuthColumn, Qt::UserRole).toInt());
     emit selectedNetwork(item->text(SsidColumn), cipher, auth, hidden);
 
-    ui->profileCaption->hide();
-    ui->profileValue->hide();
-    const QVector<PanelRow> rows = panelRows();
-    for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
-        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i]));
+    infoPanel->showNetworkRow(item);
     ui->profileList->clearSelection();
 
     setConnectTexts(isConnectedRow(item, ConnectedColumn));
@@ -933,12 +846,7 @@ void AirvaneLite::profileItemPressed(QTreeWidgetItem *item, int)
 {
     if (!item || !item->isSelected())
         return;
-    ui->profileCaption->show();
-    ui->profileValue->show();
-    const QVector<PanelRow> rows = panelRows();
-    rows[ProfilePanelRow].value->setText(item->text(0));
-    for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
-        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i] + 1));
+    infoPanel->showProfileRow(item);
     ui->networkList->clearSelection();
 
     setConnectTexts(isConnectedRow(item, ConnectedColumn + 1));
@@ -949,18 +857,7 @@ void AirvaneLite::copyWirelessInformation()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
 
-    QString text = QStringLiteral("%1\n").arg(ui->adapterSelector->currentText());
-    const QVector<PanelRow> rows = panelRows();
-    for (int i = 0; i < rows.size(); ++i) {
-        const PanelRow &row = rows[i];
-        // Hidden here means hidden on purpose, not merely because the window is in the tray.
-        if (i == ProfilePanelRow && !(row.caption->isVisibleTo(this) && row.value->isVisibleTo(this)))
-            continue;
-        const bool last = i == rows.size() - 1;
-        text += (last ? QStringLiteral("%1 %2") : QStringLiteral("%1 %2\n"))
-                    .arg(row.caption->text(), row.value->text());
-    }
-    clipboard->setText(text, QClipboard::Clipboard);
+    clipboard->setText(infoPanel->clipboardText(ui->adapterSelector->currentText()), QClipboard::Clipboard);
 
     MsgDialog box(this, tr("Information"),
                   tr("Wireless information has been successfully copied to the clipboard."), 1,
@@ -1168,8 +1065,8 @@ void AirvaneLite::setAPConnected()
 
     ui->connectButton->setEnabled(true);
     setConnectTexts(true);
-    ui->statusValue->setText(tr("Connected"));
-    ui->connectedValue->setText(tr("Yes"));
+    infoPanel->setStatus(tr("Connected"));
+    infoPanel->setConnected(tr("Yes"));
     enableProfileList();
     attemptProfile.clear();
 
@@ -1251,8 +1148,8 @@ void AirvaneLite::setAPDisconnected()
     emit wlanUnregisterNotification();
     ui->connectButton->setEnabled(true);
     setConnectTexts(false);
-    ui->statusValue->setText(tr("Not connected"));
-    ui->connectedValue->setText(tr("No"));
+    infoPanel->setStatus(tr("Not connected"));
+    infoPanel->setConnected(tr("No"));
 
     markConnectionRowsDisconnected();
     enableProfileList();
@@ -1306,7 +1203,7 @@ void AirvaneLite::setConnectedState(const ConnectionData &currentConnection)
     if (currentNetworkName.isEmpty() || currentProfile.isEmpty() || currentConnection.state != Connection::Connected)
         return;
 
-    ui->statusValue->setText(tr("Connected"));
+    infoPanel->setStatus(tr("Connected"));
     if (const QTreeWidgetItem *row = networkRowNamed(currentNetworkName)) {
         connectedCipher = row->data(EncryptionColumn, Qt::UserRole).toInt();
         connectedIsSecured = row->data(SecurityColumn, Qt::UserRole).toBool();
@@ -1328,7 +1225,7 @@ void AirvaneLite::setDisconnectedState()
     if (connectState == 1)
         return;
     setConnectTexts(false);
-    ui->statusValue->setText(tr("Not connected"));
+    infoPanel->setStatus(tr("Not connected"));
     markConnectionRowsDisconnected();
     connectedIsSecured = false;
     connectState = 0;

@@ -14,6 +14,7 @@
 
 class ConnectAP;
 class ConnectHAP;
+class NetworkInfoPanel;
 class NotifyAP;
 class QAction;
 class QFont;
@@ -166,7 +167,6 @@ private slots:
 
 private:
     void buildLists();
-    void buildPanel();
     void buildToolbar();
     void buildShortcuts();
     void applyStoredSettings();
@@ -198,13 +198,8 @@ private:
     QTreeWidgetItem *makeRow(const WirelessAP &record, bool withProfile, const QFont &boldFont) const;
     static void setRowFont(QTreeWidgetItem *item, const QFont &font);
 
-    struct PanelRow {
-        QLabel *caption;
-        QLabel *value;
-    };
-    QVector<PanelRow> panelRows() const;
-
     Ui::AirvaneLite *ui;
+    NetworkInfoPanel *infoPanel = nullptr;
     QLabel *networkPlaceholder = nullptr;
     QLabel *profilePlaceholder = nullptr;
     QToolBar *menuToolBar = nullptr;

@@ -1,0 +1,129 @@
+#include "ui/main/NetworkInfoPanel.h"
+#include "ui_AirvaneLite.h"
+
+#include "app/appearance/AppFont.h"
+#include "ui/main/NetworkColumn.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QTreeWidgetItem>
+
+#include <iterator>
+
+namespace {
+
+using namespace NetworkList;
+
+// Panel rows 8 to 23 in display order, as network-list columns.
+constexpr int PanelNetworkColumns[] = {
+    SsidColumn, EncryptionColumn, SignalColumn, SecurityColumn, AuthColumn, ConnectableColumn,
+    NotConnectableColumn, BssTypeColumn, FlagsColumn, PasswordColumn, ConnectedColumn, MacColumn,
+    ChannelColumn, ModeColumn, FrequencyColumn, BandColumn,
+};
+
+constexpr int FirstNetworkPanelRow = 7;  // "Network:" (0-based)
+constexpr int ProfilePanelRow = 6;       // "Profile:"
+
+} // namespace
+
+NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
+    : QObject(window), ui(form), window(window)
+{
+    setObjectName(QStringLiteral("networkInfoPanel"));
+    rows = {
+        {ui->guidCaption, ui->guidValue},
+        {ui->interfaceCaption, ui->interfaceValue},
+        {ui->statusCaption, ui->statusValue},
+        {ui->operModeCaption, ui->operModeValue},
+        {ui->bssTypeCaption, ui->bssTypeValue},
+        {ui->autoConfCaption, ui->autoConfValue},
+        {ui->profileCaption, ui->profileValue},
+        {ui->networkCaption, ui->networkValue},
+        {ui->encryptionCaption, ui->encryptionValue},
+        {ui->signalCaption, ui->signalValue},
+        {ui->securityCaption, ui->securityValue},
+        {ui->authAlgorithmCaption, ui->authAlgorithmValue},
+        {ui->connectableCaption, ui->connectableValue},
+        {ui->notConnectableReasonCaption, ui->notConnectableReasonValue},
+        {ui->dot11BssTypeCaption, ui->dot11BssTypeValue},
+        {ui->flagsCaption, ui->flagsValue},
+        {ui->passwordCaption, ui->passwordValue},
+        {ui->connectedCaption, ui->connectedValue},
+        {ui->macAddressCaption, ui->macAddressValue},
+        {ui->channelCaption, ui->channelValue},
+        {ui->modeCaption, ui->modeValue},
+        {ui->frequencyCaption, ui->frequencyValue},
+        {ui->bandCaption, ui->bandValue},
+    };
+
+    ui->infoPanel->setFont(applicationFont(true));
+    const QFont captionFont = applicationFont(true);
+    const QFont valueFont = applicationFont(false);
+    for (const Row &row : rows) {
+        row.caption->setFont(captionFont);
+        row.value->setFont(valueFont);
+        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // Long values (GUIDs, reason texts) must not push the lists aside.
+        row.value->setMaximumWidth(330);
+    }
+    for (int i = 0; i < ui->infoLayout->count(); ++i) {
+        if (QLayout *rowLayout = ui->infoLayout->itemAt(i)->layout())
+            rowLayout->setAlignment(Qt::AlignLeft);
+    }
+}
+
+void NetworkInfoPanel::setInterface(const WirelessInterface &record)
+{
+    ui->guidValue->setText(record.guid);
+    ui->interfaceValue->setText(record.type);
+    ui->statusValue->setText(record.stateText);
+    ui->operModeValue->setText(record.operationMode);
+    ui->bssTypeValue->setText(record.bssType);
+    ui->autoConfValue->setText(record.autoConfiguration);
+}
+
+void NetworkInfoPanel::showNetworkRow(const QTreeWidgetItem *item)
+{
+    ui->profileCaption->hide();
+    ui->profileValue->hide();
+    fillNetworkRows(item, 0);
+}
+
+void NetworkInfoPanel::showProfileRow(const QTreeWidgetItem *item)
+{
+    ui->profileCaption->show();
+    ui->profileValue->show();
+    rows[ProfilePanelRow].value->setText(item->text(0));
+    fillNetworkRows(item, 1);
+}
+
+void NetworkInfoPanel::fillNetworkRows(const QTreeWidgetItem *item, int columnOffset)
+{
+    for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
+        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i] + columnOffset));
+}
+
+void NetworkInfoPanel::setStatus(const QString &text)
+{
+    ui->statusValue->setText(text);
+}
+
+void NetworkInfoPanel::setConnected(const QString &text)
+{
+    ui->connectedValue->setText(text);
+}
+
+QString NetworkInfoPanel::clipboardText(const QString &adapterName) const
+{
+    QString text = QStringLiteral("%1\n").arg(adapterName);
+    for (int i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        // Hidden here means hidden on purpose, not merely because the window is in the tray.
+        if (i == ProfilePanelRow && !(row.caption->isVisibleTo(window) && row.value->isVisibleTo(window)))
+            continue;
+        const bool last = i == rows.size() - 1;
+        text += (last ? QStringLiteral("%1 %2") : QStringLiteral("%1 %2\n"))
+                    .arg(row.caption->text(), row.value->text());
+    }
+    return text;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "wireless/WirelessInterface.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+class QLabel;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace Ui {
+class AirvaneLite;
+}
+
+// The "Wireless information" box of the main window: 23 caption/value rows filled from the active
+// adapter and from the pressed network or profile row. The labels stay in the window's form (their
+// texts are translated there); this class drives them.
+class NetworkInfoPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // window is the top-level owner of the form; it also becomes this object's parent.
+    NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window);
+
+    // Rows 1 to 6: GUID, interface, status, operation mode, BSS type, auto configuration.
+    void setInterface(const WirelessInterface &record);
+    // Rows 8 to 23 from a network-list row; the "Profile:" row is hidden.
+    void showNetworkRow(const QTreeWidgetItem *item);
+    // Rows 7 to 23 from a profile-list row; the "Profile:" row is shown.
+    void showProfileRow(const QTreeWidgetItem *item);
+    void setStatus(const QString &text);
+    void setConnected(const QString &text);
+
+    // The adapter name, then one "caption value" line per row; a hidden "Profile:" row is left out.
+    QString clipboardText(const QString &adapterName) const;
+
+private:
+    struct Row {
+        QLabel *caption;
+        QLabel *value;
+    };
+    void fillNetworkRows(const QTreeWidgetItem *item, int columnOffset);
+
+    Ui::AirvaneLite *ui;
+    QWidget *window;
+    QVector<Row> rows;
+};
