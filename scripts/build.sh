@@ -4,7 +4,13 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$1"; shift
+# ccache, when present, lets parallel checkouts of the tree share their objects.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S "$root" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 fi
 cmake --build "$dir" ${AIRVANE_TARGET:+--target "$AIRVANE_TARGET"} -- -j"$(nproc)"

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qttranslations5-l10n
     # sanitizer runtimes and the fuzzer (clang's libFuzzer)
     clang libclang-rt-14-dev

@@ -80,13 +80,19 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # ---------------------------------------------------------------- build
+ccache_launcher=""
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+    ccache_launcher=1
+fi
 configure() {
     timeout 600 cmake -S "$root" -B "$build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64-posix.cmake" \
         -DCMAKE_PREFIX_PATH="$qt" -DQt5_DIR="$qt/lib/cmake/Qt5" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
         -DAIRVANE_QT_STATIC=ON -DAIRVANE_BUILD_BENCH=OFF -DAIRVANE_BUILD_TESTS=ON \
-        -DAIRVANE_WERROR="$werror" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >"$work/configure.log" 2>&1
+        -DAIRVANE_WERROR="$werror" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+        ${ccache_launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER=ccache} >"$work/configure.log" 2>&1
 }
 
 if [ "$demo" -eq 1 ]; then
