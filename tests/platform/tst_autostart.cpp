@@ -1,5 +1,7 @@
 #include "platform/os/Autostart.h"
 
+#include "app/settings/SettingsStore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -67,7 +69,12 @@ private slots:
         QVERIFY(setRunAtStartup(true, QStringLiteral("/opt/Airvane Lite/airvane-lite")));
         QVERIFY(isRunAtStartup());
 #ifdef Q_OS_WIN
-        QCOMPARE(registeredCommand(), QStringLiteral("\\opt\\Airvane Lite\\airvane-lite"));
+        // Quoted, or Windows would try to run "\opt\Airvane" first.
+        QCOMPARE(registeredCommand(), QStringLiteral("\"\\opt\\Airvane Lite\\airvane-lite\""));
+        // The bare path an older version wrote still reads as on.
+        writeSettingAt(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"), QString(),
+                       QStringLiteral("Airvane Lite"), QStringLiteral("C:\\Airvane Lite\\airvane-lite.exe"));
+        QVERIFY(isRunAtStartup());
 #else
         QCOMPARE(registeredCommand(), QStringLiteral("Exec=\"/opt/Airvane Lite/airvane-lite\""));
 #endif

@@ -679,6 +679,22 @@ private slots:
         QCOMPARE(rec->names(), QStringList{"apNotConnected"});
         QCOMPARE(rec->lastArguments("apNotConnected"), QVariantList{int(wlan::AccessDenied)});
         QCOMPARE(sim->callCount(Sim::Call::Connect), 1);
+
+        // A rewrite the service refuses (a 7-character key) puts the user's profile back.
+        rec->clear();
+        const std::u16string before = sim->storedProfileXml(0, u"Home");
+        sim->failCall(Sim::Call::SetProfile, wlan::AlreadyExists);
+        connectWpa2("Home", "1234567");
+        settle();
+        QCOMPARE(rec->argumentsOf("apNotConnected"), QList<QVariantList>{{int(wlan::BadProfile)}});
+        QCOMPARE(QString::fromStdU16String(sim->storedProfileXml(0, u"Home")), QString::fromStdU16String(before));
+    }
+
+    void secondStartClosesTheFirstHandle()
+    {
+        begin(1, {openNetwork("Cafe")});
+        start();
+        QCOMPARE(sim->openHandleCount(), 1);
     }
 
     void wpa3FallsBackToWpa2Once()
@@ -709,7 +725,8 @@ private slots:
         settle();
         QCOMPARE(rec->names(), QStringList({"apNotConnected", "apNotConnected"}));
         QCOMPARE(rec->argumentsOf("apNotConnected"), QList<QVariantList>({{int(wlan::NoMatch)}, {int(wlan::NoMatch)}}));
-        QCOMPARE(sim->callCount(Sim::Call::SetProfile), 5);
+        QCOMPARE(sim->callCount(Sim::Call::SetProfile), 6);   // the refused rewrite put the WPA2 profile back
+        QCOMPARE(stored("Modern").authentication, std::u16string(u"WPA2PSK"));
     }
 
     void connectRefusals()

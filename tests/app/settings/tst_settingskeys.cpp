@@ -63,6 +63,7 @@ private slots:
     void init() { testsupport::resetSettings(); }
 
     void firstStartWritesListedKeysInOrder();
+    void firstStartStoresExactly();
     void firstStartDefaults_data();
     void firstStartDefaults();
     void secondStartChangesNothingAndExistingValuesSurvive();
@@ -91,6 +92,47 @@ void TestSettingsKeys::firstStartWritesListedKeysInOrder()
     const QString downloads = QSettings().value(QStringLiteral("Updates/DownloadPath")).toString();
     QVERIFY(!downloads.isEmpty());
     QCOMPARE(downloads, QDir::toNativeSeparators(downloads));
+}
+
+// Every key and value a first start leaves in the store, read back by a store of its own.
+void TestSettingsKeys::firstStartStoresExactly()
+{
+    writeDefaultSettings();
+    QStringList lines;
+    const auto all = wholeStore();
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        if (it.key() != QLatin1String("Updates/DownloadPath"))
+            lines << it.key() + '=' + (it.value().type() == QVariant::ByteArray ? it.value().toByteArray().toBase64() : it.value().toString());
+    }
+    QCOMPARE(lines.join(' '), QStringLiteral(
+        "AppSettings/AddToTray=false "
+        "AppSettings/AlwaysOnTop=false "
+        "AppSettings/AppLanguage=0 "
+        "AppSettings/AppTheme=0 "
+        "AppSettings/AutoRefreshWlanNetworks=true "
+        "AppSettings/CloseToTray=false "
+        "AppSettings/MinimizeToTray=false "
+        "AppSettings/NotifyWhenOpenAP=true "
+        "AppSettings/Opacity=1 "
+        "AppSettings/OpenInfoWithConfigManager=true "
+        "AppSettings/Position=AdnQywACAAAAAAFFAAAAywAABjoAAAM9AAABSgAAAOEAAAY1AAADOAAAAAAAAAAAB4A= "
+        "AppSettings/SettingsPos=AdnQywACAAAAAAIWAAAA9AAABXEAAAM+AAACGwAAAQoAAAVsAAADOQAAAAAAAAAAB4A= "
+        "AppSettings/SettingsViewSize=AAAA/wAAAAEAAAAC//////////8B/////wEAAAABAA== "
+        "AppSettings/ShowFullInfo=true "
+        "AppSettings/ShowSplash=true "
+        "AppSettings/ShowWindowWhenInTray=false "
+        "AppSettings/WlanViewSize=AAAA/wAAAAEAAAAC//////////8B/////wEAAAACAA== "
+        "Fonts/Family=Segoe UI "
+        "Fonts/Size=12 "
+        "Updates/CheckForUpdatesWhenAppStarts=true "
+        "Updates/DeleteInstaller=false "
+        "Updates/Delivery=0 "
+        "Updates/EnableUpdates=true "
+        "Updates/GetInsiderBuildsNotification=true "
+        "Updates/InstallPath=C:\\Program Files\\Tarnwick\\Airvane Lite "
+        "Updates/InstallSilently=true "
+        "Updates/InstallUpdatesAutomatically=true "
+        "Updates/UpdatesChannel=3"));
 }
 
 void TestSettingsKeys::firstStartDefaults_data()
