@@ -409,8 +409,7 @@ WirelessAP WirelessConnect::buildRecord(const Session &s, const wlan::AvailableN
     ap.securityText = network.securityEnabled ? tr("Yes") : tr("No");
     ap.credentials = credentialsText(ap.isSecured, ap.authAlgorithm);
 
-    const int quality = static_cast<int>(std::min<uint32_t>(network.signalQuality, 100));
-    ap.signal = QStringLiteral("%1% (%2 dBm)").arg(quality).arg(quality / 2 - 100);
+    ap.signal = signalText(std::min<uint32_t>(network.signalQuality, 100));
 
     ap.bssType = bssTypeText(network.bssType);
     ap.connectable = network.connectable ? tr("Yes") : tr("No");
