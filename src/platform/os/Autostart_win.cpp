@@ -27,7 +27,7 @@ bool setRunAtStartup(bool on, const QString &executablePath)
         // Quoted: Windows reads an unquoted path with spaces as "C:\Program" plus arguments, and
         // would start a C:\Program.exe that someone placed there.
         writeSettingAt(runKey(), QString(), valueName(),
-                       QLatin1Char('"') + QDir::toNativeSeparators(executablePath) + QLatin1Char('"'));
+                       QString(QLatin1Char('"') + QDir::toNativeSeparators(executablePath) + QLatin1Char('"')));
     } else {
         QSettings run(runKey(), QSettings::NativeFormat);
         run.remove(valueName());
