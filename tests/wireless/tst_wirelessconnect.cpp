@@ -241,30 +241,16 @@ private slots:
         QCOMPARE(sim->callCount(Sim::Call::GetAvailableNetworkList), 1);   // the start's listing only
     }
 
-    void failingDetailQueries_data()
-    {
-        QTest::addColumn<int>("call");
-        QTest::addColumn<int>("field");     // position in shown(WirelessInterface)
-        QTest::addColumn<QString>("text");
-        QTest::newRow("guid") << int(Sim::Call::GuidToString) << 3 << "Unknown";
-        QTest::newRow("capability") << int(Sim::Call::GetInterfaceCapability) << 4 << "Unknown";
-        QTest::newRow("operation mode") << int(Sim::Call::QueryOperationMode) << 7 << "Error";
-        QTest::newRow("bss type") << int(Sim::Call::QueryBssType) << 8 << "Error";
-        QTest::newRow("auto configuration") << int(Sim::Call::QueryAutoConfEnabled) << 9 << "Error";
-    }
-
+    // Each detail query that fails reads as unknown or an error, and the adapter is still listed.
     void failingDetailQueries()
     {
-        QFETCH(int, call);
-        QFETCH(int, field);
-        QFETCH(QString, text);
         sim->addAdapter(adapter(0));
-        sim->failCall(static_cast<Sim::Call>(call), wlan::AccessDenied, -1);
+        for (Sim::Call call : {Sim::Call::GuidToString, Sim::Call::GetInterfaceCapability, Sim::Call::QueryOperationMode,
+                               Sim::Call::QueryBssType, Sim::Call::QueryAutoConfEnabled})
+            sim->failCall(call, wlan::AccessDenied, -1);
         engine->initWlan();
         rec->flush();
-        QStringList expected = QString("0|0|Wireless Adapter 0|" + adapterGuidText(0) + kAdapter0).split('|');
-        expected[field] = text;
-        QCOMPARE(shown(lastInterfaces().value(0)), expected.join('|'));
+        QCOMPARE(shown(lastInterfaces().value(0)), QStringLiteral("0|0|Wireless Adapter 0|Unknown|Unknown|4|Not connected|Error|Error|Error"));
     }
 
     // ---- listing -----------------------------------------------------------------------------
