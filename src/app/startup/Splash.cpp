@@ -7,7 +7,9 @@
 #include "app/startup/TranslationResources.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 
 Splash::Splash(std::function<QWidget *()> createMainWindow, QWidget *parent)
@@ -19,6 +21,9 @@ Splash::Splash(std::function<QWidget *()> createMainWindow, QWidget *parent)
     setWindowTitle(QStringLiteral("Splash"));
     resize(680, 192);
     setMinimumSize(680, 192);
+    // Frameless, so no window manager places it: the middle of the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     setAttribute(Qt::WA_DeleteOnClose);
     applyWindowOpacity(this);
 
