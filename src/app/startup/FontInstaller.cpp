@@ -31,6 +31,15 @@ bool mimeIs(const QMimeType &mime, const QStringList &names)
     return false;
 }
 
+// The shipped files keep the names of their free faces ("Open Sans" for "Segoe UI"): where the
+// system lacks the family, this run draws it with the shipped face, installed or not yet.
+void useShippedFace(const QString &family, const QString &resourceFile)
+{
+    const QStringList faces = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(resourceFile));
+    if (!faces.isEmpty() && !faces.contains(family))
+        QFont::insertSubstitution(family, faces.first());
+}
+
 } // namespace
 
 FontInstaller::FontInstaller(const QString &fontsFolder, Register registerFont)
@@ -59,6 +68,7 @@ int FontInstaller::installFonts() const
     for (const FontTableEntry &entry : fontTable()) {
         if (entry.resourceFile.isEmpty() || hasExactFamily(entry.family))
             continue;
+        useShippedFace(entry.family, entry.resourceFile);
         const QString fileName = QFileInfo(entry.resourceFile).fileName();
         const QString target = m_fontsFolder.isEmpty()
             ? QString()
@@ -73,8 +83,6 @@ int FontInstaller::installFonts() const
         // Resource files are read-only; the copy keeps that bit and could never be replaced.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
         ++installed;
-        // Usable by this run at once, before the system's font cache notices the new file.
-        QFontDatabase::addApplicationFont(target);
         if (!entry.family.isEmpty())
             m_register(entry.family, fontType(entry.resourceFile), fileName);
     }

@@ -16,27 +16,23 @@
 namespace {
 
 // Reports the outcome it was given, queued like the worker thread's result.
-class UpdateCheckDouble : public StartupUpdateCheck
+struct UpdateCheckDouble : StartupUpdateCheck
 {
-public:
-    explicit UpdateCheckDouble(QString outcome) : m_outcome(std::move(outcome)) {}
+    QString outcome;
     void start() override
     {
         QTimer::singleShot(0, this, [this] {
-            if (m_outcome == QLatin1String("latest"))
+            if (outcome == "latest")
                 emit latestVersion();
-            else if (m_outcome == QLatin1String("nonet"))
+            if (outcome == "nonet")
                 emit noNetConnection();
-            else if (m_outcome == QLatin1String("json"))
+            if (outcome == "json")
                 emit jsonReaderError(QJsonParseError{0, QJsonParseError::TerminationByNumber});
-            else
+            if (outcome == "update")
                 emit updateAvailable("2.9.0.700", "Release", "notes", false, "https://example.invalid/setup.exe");
             emit finished();
         });
     }
-
-private:
-    QString m_outcome;
 };
 
 class UpdatesWindowDouble : public QWidget
@@ -118,7 +114,9 @@ StartupServices TestManageStartup::services(const QString &outcome)
     };
     s.createUpdateCheck = [this, outcome]() -> StartupUpdateCheck * {
         ++m_checks;
-        return new UpdateCheckDouble(outcome);
+        auto *check = new UpdateCheckDouble;
+        check->outcome = outcome;
+        return check;
     };
     s.createUpdatesWindow = [this](const StartupServices::UpdateOffer &offer) -> QWidget * {
         m_updatesWindow = new UpdatesWindowDouble;

@@ -21,32 +21,22 @@ namespace {
 
 const QString HolderTitle = QStringLiteral("Airvane Lite [holder]");
 
-void say(const char *line)
-{
-    std::printf("%s\n", line);
-    std::fflush(stdout);
-}
-
 // Holds the marker with a hidden main window (as if in the tray) and reports when a later
 // instance brings that window up.
+struct HolderWindow : QWidget
+{
+    void showEvent(QShowEvent *) override { std::puts("SHOWN"); std::fflush(stdout); }
+};
+
 int runHolder()
 {
     SingleInstance instance(qEnvironmentVariable("AIRVANE_STARTUP_KEY"));
     if (instance.decide(QCoreApplication::arguments(), [] { return HolderTitle; }) != SingleInstance::Decision::Start)
         return 2;
-    QWidget window;
+    HolderWindow window;
     window.setWindowTitle(HolderTitle);
-    struct ShowReporter : QObject
-    {
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Show)
-                say("SHOWN");
-            return false;
-        }
-    } reporter;
-    window.installEventFilter(&reporter);
-    say(instance.ownsMarker() ? "READY" : "NO MARKER");
+    std::puts(instance.ownsMarker() ? "READY" : "NO MARKER");
+    std::fflush(stdout);
     return QApplication::exec();
 }
 
