@@ -349,6 +349,44 @@
     </message>
 </context>
 <context>
+    <name>AppRestart</name>
+    <message>
+        <source>the application could not be restarted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to restart the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close it and start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppTheme</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to change theme!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to set theme. File is not found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>theme change was not applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConnectAP</name>
     <message>
         <source>Connect</source>
@@ -550,6 +588,28 @@
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>the previous run ended with an unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected error has occurred! Do you want to submit the feedback?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FontInstaller</name>
+    <message>
+        <source>Failed to copy the font</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GetSpecs</name>
     <message>
         <source>Unknown</source>
@@ -605,6 +665,59 @@
     </message>
     <message>
         <source>Query for processes failed. Error code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LastCheckedText</name>
+    <message>
+        <source>last updates checked on</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LocalizationError</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No localization file was found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reinstall the application to fix this problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ManageStartup</name>
+    <message>
+        <source>launching the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check for updates at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program starts in the notification area</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -741,6 +854,17 @@
     </message>
     <message>
         <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to open another instance?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -349,6 +349,44 @@
     </message>
 </context>
 <context>
+    <name>AppRestart</name>
+    <message>
+        <source>the application could not be restarted</source>
+        <translation>не удалось перезапустить программу</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to restart the application!</source>
+        <translation>Не удалось перезапустить программу!</translation>
+    </message>
+    <message>
+        <source>Close it and start it again.</source>
+        <translation>Закройте её и запустите снова.</translation>
+    </message>
+</context>
+<context>
+    <name>AppTheme</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Unable to change theme!</source>
+        <translation>Не удалось сменить тему!</translation>
+    </message>
+    <message>
+        <source>Unable to set theme. File is not found!</source>
+        <translation>Не удалось применить тему. Файл не найден!</translation>
+    </message>
+    <message>
+        <source>theme change was not applied</source>
+        <translation>смена темы не применена</translation>
+    </message>
+</context>
+<context>
     <name>ConnectAP</name>
     <message>
         <source>Connect</source>
@@ -550,6 +588,28 @@
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>the previous run ended with an unexpected error</source>
+        <translation>предыдущий запуск завершился непредвиденной ошибкой</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Unexpected error has occurred! Do you want to submit the feedback?</source>
+        <translation>Произошла непредвиденная ошибка! Хотите отправить отзыв?</translation>
+    </message>
+</context>
+<context>
+    <name>FontInstaller</name>
+    <message>
+        <source>Failed to copy the font</source>
+        <translation>Не удалось скопировать шрифт</translation>
+    </message>
+</context>
+<context>
     <name>GetSpecs</name>
     <message>
         <source>Unknown</source>
@@ -606,6 +666,59 @@
     <message>
         <source>Query for processes failed. Error code:</source>
         <translation>Не удалось выполнить запрос к WMI. Код ошибки:</translation>
+    </message>
+</context>
+<context>
+    <name>LastCheckedText</name>
+    <message>
+        <source>last updates checked on</source>
+        <translation>дата последней проверки обновлений</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizationError</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No localization file was found!</source>
+        <translation>Файл локализации не найден!</translation>
+    </message>
+    <message>
+        <source>Reinstall the application to fix this problem.</source>
+        <translation>Переустановите программу, чтобы устранить проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>ManageStartup</name>
+    <message>
+        <source>launching the program</source>
+        <translation>запуск программы</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>check for updates at startup</source>
+        <translation>проверка обновлений при запуске</translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation>Подключение к сети не найдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation>Проверка обновлений пропущена!</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не удалось проверить обновления!</translation>
+    </message>
+    <message>
+        <source>the program starts in the notification area</source>
+        <translation>программа запускается в области уведомлений</translation>
     </message>
 </context>
 <context>
@@ -742,6 +855,17 @@
     <message>
         <source>Information</source>
         <translation>Информация</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Do you want to open another instance?</source>
+        <translation>Открыть ещё один экземпляр программы?</translation>
     </message>
 </context>
 <context>

@@ -349,6 +349,44 @@
     </message>
 </context>
 <context>
+    <name>AppRestart</name>
+    <message>
+        <source>the application could not be restarted</source>
+        <translation>не вдалося перезапустити програму</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to restart the application!</source>
+        <translation>Не вдалося перезапустити програму!</translation>
+    </message>
+    <message>
+        <source>Close it and start it again.</source>
+        <translation>Закрийте її та запустіть знову.</translation>
+    </message>
+</context>
+<context>
+    <name>AppTheme</name>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Unable to change theme!</source>
+        <translation>Не вдалося змінити тему!</translation>
+    </message>
+    <message>
+        <source>Unable to set theme. File is not found!</source>
+        <translation>Не вдалося застосувати тему. Файл не знайдено!</translation>
+    </message>
+    <message>
+        <source>theme change was not applied</source>
+        <translation>зміну теми не застосовано</translation>
+    </message>
+</context>
+<context>
     <name>ConnectAP</name>
     <message>
         <source>Connect</source>
@@ -550,6 +588,28 @@
     </message>
 </context>
 <context>
+    <name>CrashRecovery</name>
+    <message>
+        <source>the previous run ended with an unexpected error</source>
+        <translation>попередній запуск завершився неочікуваною помилкою</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Unexpected error has occurred! Do you want to submit the feedback?</source>
+        <translation>Сталася неочікувана помилка! Бажаєте надіслати відгук?</translation>
+    </message>
+</context>
+<context>
+    <name>FontInstaller</name>
+    <message>
+        <source>Failed to copy the font</source>
+        <translation>Не вдалося скопіювати шрифт</translation>
+    </message>
+</context>
+<context>
     <name>GetSpecs</name>
     <message>
         <source>Unknown</source>
@@ -606,6 +666,59 @@
     <message>
         <source>Query for processes failed. Error code:</source>
         <translation>Не вдалося виконати запит до WMI. Код помилки:</translation>
+    </message>
+</context>
+<context>
+    <name>LastCheckedText</name>
+    <message>
+        <source>last updates checked on</source>
+        <translation>дата останньої перевірки оновлень</translation>
+    </message>
+</context>
+<context>
+    <name>LocalizationError</name>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>No localization file was found!</source>
+        <translation>Файл локалізації не знайдено!</translation>
+    </message>
+    <message>
+        <source>Reinstall the application to fix this problem.</source>
+        <translation>Перевстановіть програму, щоб усунути проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>ManageStartup</name>
+    <message>
+        <source>launching the program</source>
+        <translation>запуск програми</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>check for updates at startup</source>
+        <translation>перевірка оновлень під час запуску</translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation>Підключення до мережі не знайдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation>Перевірку оновлень пропущено!</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не вдалося перевірити оновлення!</translation>
+    </message>
+    <message>
+        <source>the program starts in the notification area</source>
+        <translation>програма запускається в області сповіщень</translation>
     </message>
 </context>
 <context>
@@ -742,6 +855,17 @@
     <message>
         <source>Information</source>
         <translation>Інформація</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Attention</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>Do you want to open another instance?</source>
+        <translation>Відкрити ще один екземпляр програми?</translation>
     </message>
 </context>
 <context>

@@ -1,29 +1,8 @@
-#include "app/appearance/Translations.h"
-#include "app/settings/SettingsKeys.h"
-#include "app/startup/TranslationResources.h"
-#include "ui/main/AirvaneLite.h"
+#include "app/startup/EntryPoint.h"
 
-#include <QApplication>
-#include <QIcon>
-#include <QTranslator>
-
+// The whole start (identity, crash dumps, theme, fault handler, translations, single instance,
+// ManageStartup and the event loop) lives in EntryPoint, where it can be read and tested.
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
-    QCoreApplication::setApplicationName(QStringLiteral("Airvane Lite"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(AIRVANE_VERSION));
-    Q_INIT_RESOURCE(icons);
-    initTranslationResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Icon/airvane.png")));
-
-    writeDefaultSettings();
-
-    QTranslator programTranslator;
-    QTranslator toolkitTranslator;
-    loadTranslations(&programTranslator, &toolkitTranslator);
-
-    AirvaneLite window;
-    window.show();
-    return app.exec();
+    return EntryPoint::run(argc, argv);
 }

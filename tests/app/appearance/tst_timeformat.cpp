@@ -1,5 +1,6 @@
 #include "app/appearance/InterfaceLanguage.h"
 #include "app/appearance/TimeFormat.h"
+#include "app/appearance/Translations.h"
 #include "app/settings/SettingsStore.h"
 
 #include "core/TestSettings.h"
@@ -70,6 +71,7 @@ void TestTimeFormat::automaticFollowsSystemLocale_data()
     QTest::addColumn<QString>("format");
     QTest::newRow("en_US") << "en_US.UTF-8" << twelveHour;
     QTest::newRow("ru_RU") << "ru_RU.UTF-8" << twentyFourHour;
+    QTest::newRow("de_DE") << "de_DE.UTF-8" << twelveHour;
 }
 
 void TestTimeFormat::automaticFollowsSystemLocale()
@@ -82,6 +84,9 @@ void TestTimeFormat::automaticFollowsSystemLocale()
         QCOMPARE(QString::fromUtf8(probe), locale);
         QCOMPARE(readAppSetting(QStringLiteral("AppLanguage"), 0).toInt(), 0);
         QCOMPARE(timeFormat(), format);
+        // The files loaded are those of the language the clock follows.
+        QCOMPARE(programTranslationPath(App::Language::Automatic).endsWith(
+                     format == twelveHour ? QLatin1String("_en.qm") : QLatin1String("_ru.qm")), true);
         writeAppSetting(QStringLiteral("AppLanguage"), QStringLiteral("junk")); // reads as automatic
         QCOMPARE(timeFormat(), format);
         return;

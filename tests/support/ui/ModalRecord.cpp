@@ -1,0 +1,30 @@
+#include "ModalRecord.h"
+
+#include "ModalAnswer.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QWidget>
+
+namespace testsupport {
+
+void answerNextModals(QStringList *seen, const QString &button, int count)
+{
+    whenModalAppears([=](QWidget *dialog) {
+        QString texts;
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            texts += label->text();
+        *seen << dialog->windowTitle() + QLatin1Char('|') + texts;
+        if (count > 1)
+            answerNextModals(seen, button, count - 1);
+        for (QAbstractButton *candidate : dialog->findChildren<QAbstractButton *>()) {
+            if (!button.isEmpty() && candidate->text().remove(QLatin1Char('&')) == button) {
+                candidate->click();
+                return;
+            }
+        }
+        dialog->close();
+    });
+}
+
+} // namespace testsupport
