@@ -62,6 +62,8 @@ private slots:
     void defaultWithoutAChoice()
     {
         qunsetenv("AIRVANE_WLAN");
+        // No NetworkManager to find: the machine's own system bus is never asked.
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
         const std::shared_ptr<WlanClient> client = defaultClient();
         QVERIFY(client);
         QCOMPARE(bool(std::dynamic_pointer_cast<SimulatedWlanClient>(client)), !createNativeClient());
