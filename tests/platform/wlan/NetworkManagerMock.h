@@ -65,6 +65,8 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
         m_service.setProcessEnvironment(env);
+        // The mock logs every call on stdout; nobody reads it, and a full pipe would stall the service.
+        m_service.setStandardOutputFile(QProcess::nullDevice());
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_service.start(QStringLiteral("timeout"), {QStringLiteral("600"), QStringLiteral("/usr/bin/python3"),
                                                     QStringLiteral("-m"), QStringLiteral("dbusmock"),
