@@ -174,12 +174,6 @@ public:
         call(path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),
              {iface, name, QVariant::fromValue(QDBusVariant(value))});
     }
-    QVariant property(const QString &path, const QString &iface, const QString &name)
-    {
-        return call(path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {iface, name})
-            .arguments().value(0).value<QDBusVariant>().variant();
-    }
-
     static bool waitFor(const std::function<bool()> &done, int ms = 10000)
     {
         QDeadlineTimer deadline(ms);
