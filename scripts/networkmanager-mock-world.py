@@ -52,8 +52,7 @@ def build_world(bus):
     main = mock('/org/freedesktop')
     dev = main.AddWiFiDevice('wlan0', 'wlan0', 30)
     props(dev).Set(WIRELESS, 'PermHwAddress', '3C:A9:F4:12:34:56')
-    mock(dev).AddProperty(DEVICE, 'Vendor', 'Intel Corporation')
-    mock(dev).AddProperty(DEVICE, 'Product', 'Wi-Fi 6 AX201')
+    props(dev).Set(DEVICE, 'Driver', 'iwlwifi')
     mock(dev).AddProperty(WIRELESS, 'LastScan', dbus.Int64(0))
     mock(dev).AddMethod(WIRELESS, 'RequestScan', 'a{sv}', '',
                         f"self.Set('{WIRELESS}', 'LastScan', dbus.Int64(self.Get('{WIRELESS}', 'LastScan') + 1))")

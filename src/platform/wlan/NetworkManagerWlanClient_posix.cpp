@@ -471,11 +471,9 @@ uint32_t NetworkManagerWlanClient::Private::fetch(bool withSaved, World &world)
         device.mode = wifi.value(QStringLiteral("Mode"), 2).toUInt();
         device.managed = dev.value(QStringLiteral("Managed"), true).toBool();
         const QString iface = dev.value(QStringLiteral("Interface")).toString();
-        QString product = QString(dev.value(QStringLiteral("Vendor")).toString() + QLatin1Char(' ')
-                                  + dev.value(QStringLiteral("Product")).toString()).trimmed();
-        if (product.isEmpty())
-            product = dev.value(QStringLiteral("Driver")).toString();
-        device.description = product.isEmpty() ? iface : QStringLiteral("%1 (%2)").arg(product, iface);
+        // NetworkManager names no product; the driver and the interface name tell adapters apart.
+        const QString driver = dev.value(QStringLiteral("Driver")).toString();
+        device.description = driver.isEmpty() ? iface : QStringLiteral("%1 (%2)").arg(driver, iface);
         QString address = wifi.value(QStringLiteral("PermHwAddress")).toString();
         if (address.isEmpty())
             address = wifi.value(QStringLiteral("HwAddress")).toString();
@@ -763,6 +761,8 @@ uint32_t NetworkManagerWlanClient::getAvailableNetworkList(Handle handle, const 
         AvailableNetwork &n = g.network;
         if (activeSaved && !g.ssid.isEmpty() && NetworkManagerProfile::ssid(activeSaved->settings) == g.ssid)
             g.connected = true;
+        // Connected means connected: a connection still being activated is not.
+        g.connected = g.connected && dev->state == NmActivated;
         const Saved *profile = g.connected ? activeSaved : nullptr;
         for (const Saved &s : world.saved) {
             if (profile || g.ssid.isEmpty())
