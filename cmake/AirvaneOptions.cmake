@@ -20,7 +20,7 @@ if(AIRVANE_SANITIZE)
     add_link_options(-fsanitize=${_san})
 endif()
 
-# Files named *_win.cpp are compiled only for Windows, *_posix.cpp only elsewhere: the one place
+# Files named *_win.cpp/.h are compiled only for Windows, *_posix.cpp/.h only elsewhere: the one place
 # that picks a platform is the build, not #ifdefs spread through the code.
 function(airvane_collect_sources out)
     set(_files)
@@ -32,9 +32,9 @@ function(airvane_collect_sources out)
         list(APPEND _files ${_found})
     endforeach()
     if(WIN32)
-        list(FILTER _files EXCLUDE REGEX "_posix\\.cpp$")
+        list(FILTER _files EXCLUDE REGEX "_posix\\.(cpp|h)$")
     else()
-        list(FILTER _files EXCLUDE REGEX "_win\\.cpp$")
+        list(FILTER _files EXCLUDE REGEX "_win\\.(cpp|h)$")
     endif()
     set(${out} ${_files} PARENT_SCOPE)
 endfunction()

@@ -15,6 +15,8 @@ packages=(
     xvfb xauth x11-utils imagemagick
     # local test servers
     openssl python3 python3-pyftpdlib
+    # NetworkManager's D-Bus API for the Linux backend's tests: a private bus and a mock service
+    python3-dbusmock dbus
     # freely licensed fonts for the program's font choices
     fonts-roboto fonts-liberation2 fonts-open-sans fonts-noto-core
 )

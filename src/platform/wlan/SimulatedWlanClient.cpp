@@ -1101,12 +1101,7 @@ int SimulatedWlanClient::guidToString(const Guid &guid, uint32_t bufferChars, st
     }
     if (bufferChars < 39)
         return 0;
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                  static_cast<unsigned>(guid.data1), static_cast<unsigned>(guid.data2),
-                  static_cast<unsigned>(guid.data3), guid.data4[0], guid.data4[1], guid.data4[2], guid.data4[3],
-                  guid.data4[4], guid.data4[5], guid.data4[6], guid.data4[7]);
-    text.assign(buffer, buffer + 38);
+    text = guidText(guid);
     return 39;
 }
 
