@@ -15,7 +15,7 @@ Content: files under WORKDIR/root are served as they are, with a Content-Length;
 "<name>.status" beside one sets its status code. Built-in paths:
   /installer/short       announces 4096 bytes, sends 1000, then closes the connection
   /installer/chunked     a chunked body of 3000 bytes without a length
-  /installer/stall       announces 1 MiB, sends 1000 bytes, then sends nothing for 60 s
+  /installer/stall       announces 1 MiB, sends 128 KiB, then sends nothing for 60 s
   /installer/slow        1.5 MiB in 30 pieces, 120 ms apart
   /redirect/N            302 to /redirect/N-1; /redirect/0 is /installer/exact
   /downgrade             302 to the plain listener's /installer/exact
@@ -94,8 +94,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(b'0\r\n\r\n')
             elif path == '/installer/stall':
                 self.head(200, 1 << 20)
-                self.wfile.write(b't' * 1000)
-                self.wfile.flush()
+                for _ in range(2):
+                    self.wfile.write(b't' * 65536)
+                    self.wfile.flush()
+                    time.sleep(0.1)
                 time.sleep(60)
                 self.close_connection = True
             elif path == '/installer/slow':
