@@ -7,12 +7,15 @@
 #include "app/settings/SettingsStore.h"
 #include "console/CommandHost.h"
 #include "console/CommandLauncher.h"
+#include "net/NetworkManager.h"
 #include "platform/os/Autostart.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/WindowRules.h"
+#include "updates/Changelog.h"
+#include "updates/UpdateCheck.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -23,6 +26,7 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QStandardItemModel>
+#include <QTimer>
 
 static void initSettingsDialogResources()
 {
@@ -103,18 +107,6 @@ void writeKey(const char *group, const char *key, const QVariant &value)
     writeSetting(QLatin1String(group), QLatin1String(key), value);
 }
 
-// The moment of a finished update check as the Updates page shows it, in the interface language.
-QString lastCheckedNow()
-{
-    const App::Language language = interfaceLanguage();
-    const QDateTime now = QDateTime::currentDateTime();
-    if (language == App::Language::Russian)
-        return QLocale(QLocale::Russian, QLocale::Russia).toString(now, QStringLiteral("dddd, HH:mm"));
-    if (language == App::Language::Ukrainian)
-        return QLocale(QLocale::Ukrainian, QLocale::Ukraine).toString(now, QStringLiteral("dddd, HH:mm"));
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(now, QStringLiteral("dddd, hh:mm AP"));
-}
-
 // Connects a worker's signal to a slot when the worker has that signal; the worker is any
 // object that reports the way the network worker does.
 void connectIfPresent(QObject *worker, const char *signature, QObject *receiver, const char *slot)
@@ -124,6 +116,38 @@ void connectIfPresent(QObject *worker, const char *signature, QObject *receiver,
         return;
     QObject::connect(worker, QByteArray("2" + normalized).constData(), receiver,
                      QByteArray("1" + QMetaObject::normalizedSignature(slot)).constData());
+}
+
+// A network worker in a thread of its own for one operation. It starts from the event loop, once
+// the dialog has connected to its results; it deletes itself (and its thread) after finished().
+template <typename Start>
+QObject *networkOperation(Start start)
+{
+    const NetworkManager::Operation operation = NetworkManager::prepareOperation();
+    QTimer::singleShot(0, operation.thread, [operation, start] { start(operation); });
+    return operation.worker;
+}
+
+void fillDefaultHooks(SettingsDialogHooks &hooks)
+{
+    if (!hooks.startAddressDetection)
+        hooks.startAddressDetection = [] {
+            return networkOperation([](const NetworkManager::Operation &operation) {
+                NetworkManager::startOperation(operation, "detectUserAddress");
+            });
+        };
+    if (!hooks.startUpdateCheck)
+        hooks.startUpdateCheck = [] {
+            return networkOperation([](const NetworkManager::Operation &operation) {
+                NetworkManager::startOperation(operation, "checkForApplicationUpdates", Q_ARG(bool, false));
+            });
+        };
+    if (!hooks.openChangelog)
+        hooks.openChangelog = [](QWidget *parent) {
+            auto *changelog = new Changelog(parent);
+            changelog->setAttribute(Qt::WA_DeleteOnClose);
+            changelog->show();
+        };
 }
 
 void restartProgram()
@@ -141,6 +165,7 @@ AppSettings::AppSettings(QWidget *parent, SettingsDialogHooks dialogHooks)
     , commandHost(hooks.commands ? hooks.commands : std::make_shared<CommandHost>())
     , launcher(new CommandLauncher(CommandCatalogue::system(), *commandHost))
 {
+    fillDefaultHooks(hooks);
     qRegisterMetaType<App::Language>("App::Language");
     qRegisterMetaType<App::Theme>("App::Theme");
     qRegisterMetaType<Update::Channel>("Update::Channel");
@@ -716,13 +741,13 @@ void AppSettings::setUpdatesBuildInfo(QString build, QString lastChecked)
 
 void AppSettings::setUpdateAvailable(QString build, QString, QString, bool, QString)
 {
-    setUpdatesBuildInfo(tr("%1 (update available)").arg(build), lastCheckedNow());
+    setUpdatesBuildInfo(tr("%1 (update available)").arg(build), UpdateCheck::lastCheckedText(QDateTime::currentDateTime(), false));
     ui->checkUpdatesButton->setEnabled(true);
 }
 
 void AppSettings::setLatestVersion(QString build)
 {
-    setUpdatesBuildInfo(build, lastCheckedNow());
+    setUpdatesBuildInfo(build, UpdateCheck::lastCheckedText(QDateTime::currentDateTime(), false));
     ui->checkUpdatesButton->setEnabled(true);
 }
 

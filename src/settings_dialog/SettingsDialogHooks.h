@@ -8,8 +8,8 @@
 class CommandHost;
 class QWidget;
 
-// What the settings dialog asks of the rest of the program. The opener fills what it has; the
-// dialog's own defaults cover the rest.
+// What the settings dialog asks of the rest of the program. Every hook left empty gets the
+// program's own: the operating system, the network worker, the changelog window.
 struct SettingsDialogHooks
 {
     // The network console commands' way to the system; null: the operating system's.
@@ -19,13 +19,14 @@ struct SettingsDialogHooks
     // worker's own signals (address detection: userConnectedStatus(), userNotConnectedStatus(),
     // userIPData(QString), userIPUnknownData(QString); update check: updateAvailable(QString,
     // QString,QString,bool,QString), latestVersion(QString), jsonReaderError(QJsonParseError);
-    // both: noNetConnection(), finished()). Null, or a null worker: the check cannot run now.
+    // both: noNetConnection(), finished()). The worker starts once the dialog has connected to
+    // it; a null worker means the check cannot run now.
     std::function<QObject *()> startAddressDetection;
     std::function<QObject *()> startUpdateCheck;
 
     // Restarts the program; null: start the program again with "-restart" and quit.
     std::function<void()> restartApplication;
 
-    // Opens the changelog window; null: the "Changelog" button stays disabled.
+    // Opens the changelog window.
     std::function<void(QWidget *parent)> openChangelog;
 };
