@@ -2,6 +2,7 @@
 #include "console/CommandLauncher.h"
 #include "console/ConfigManager.h"
 
+#include "../ui/dialogs/DialogTestKit.h"
 #include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
 #include "ui/RecordingCommandHost.h"
@@ -24,32 +25,6 @@ namespace {
 
 const CommandFields Typed { QStringLiteral("Home Net"), QStringLiteral("p@ss word"), QStringLiteral("Office 5G") };
 
-struct SeenBox
-{
-    QString title;
-    QString text;
-    int shown = 0;
-};
-
-// Presses `button` in the next message box and keeps its title and text.
-std::shared_ptr<SeenBox> answerNextBox(const QString &button)
-{
-    auto seen = std::make_shared<SeenBox>();
-    testsupport::whenModalAppears([seen, button](QWidget *dialog) {
-        ++seen->shown;
-        seen->title = dialog->windowTitle();
-        if (auto *text = dialog->findChild<QLabel *>(QStringLiteral("textLabel")))
-            seen->text = text->text();
-        for (QAbstractButton *candidate : dialog->findChildren<QAbstractButton *>()) {
-            if (candidate->text().remove(QLatin1Char('&')) == button) {
-                candidate->click();
-                return;
-            }
-        }
-    });
-    return seen;
-}
-
 } // namespace
 
 class TestCommandCatalogue : public QObject
@@ -61,18 +36,11 @@ private slots:
     void cleanup();
     void netshCommandTexts_data();
     void netshCommandTexts();
-    void nmcliCommandTexts_data();
-    void nmcliCommandTexts();
     void unsafeFieldsRefused_data();
     void unsafeFieldsRefused();
     void shellFieldsCannotEscapeTheirQuotes();
-    void confirmationAnsweredNoRunsNothing_data();
-    void confirmationAnsweredNoRunsNothing();
-    void adminQuestionWhenNotElevated_data();
-    void adminQuestionWhenNotElevated();
-    void switchOffOpensExternalConsole_data();
-    void switchOffOpensExternalConsole();
-    void consoleWindowWhenAllowed();
+    void decisionSteps_data();
+    void decisionSteps();
 
 private:
     QWidget parent;
@@ -124,43 +92,6 @@ void TestCommandCatalogue::netshCommandTexts()
     QCOMPARE(netsh.confirmationText(row), confirmation);
 }
 
-void TestCommandCatalogue::nmcliCommandTexts_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("admin");
-
-    QTest::newRow("1 create") << 1 << "nmcli connection add type wifi ifname '*' con-name 'Home Net' autoconnect no "
-                                      "802-11-wireless.ssid 'Home Net' 802-11-wireless.mode ap ipv4.method shared "
-                                      "wifi-sec.key-mgmt wpa-psk wifi-sec.psk 'p@ss word'" << true;
-    QTest::newRow("2 start") << 2 << "nmcli connection up id 'Home Net'" << true;
-    QTest::newRow("3 stop") << 3 << "nmcli connection down id 'Home Net'" << false;
-    QTest::newRow("4 show") << 4 << "nmcli connection show id 'Home Net'" << false;
-    QTest::newRow("5 enable: none") << 5 << "" << false;
-    QTest::newRow("6 disable: none") << 6 << "" << false;
-    QTest::newRow("7 delete network") << 7 << "nmcli connection delete id 'Home Net'" << true;
-    QTest::newRow("8 security") << 8 << "nmcli device wifi show-password" << false;
-    QTest::newRow("9 settings") << 9 << "nmcli general status" << false;
-    QTest::newRow("10 all") << 10 << "nmcli device show" << false;
-    QTest::newRow("11 profiles") << 11 << "nmcli connection show" << false;
-    QTest::newRow("12 key") << 12 << "nmcli --show-secrets connection show id 'Office 5G'" << false;
-    QTest::newRow("13 manual") << 13 << "nmcli connection modify id 'Office 5G' connection.autoconnect no" << false;
-    QTest::newRow("14 delete profile") << 14 << "nmcli connection delete id 'Office 5G'" << false;
-}
-
-void TestCommandCatalogue::nmcliCommandTexts()
-{
-    QFETCH(int, row);
-    QFETCH(QString, command);
-    QFETCH(bool, admin);
-    const CommandCatalogue &nmcli = CommandCatalogue::nmcli();
-    QCOMPARE(nmcli.command(row).available(), !command.isEmpty());
-    QCOMPARE(nmcli.build(row, Form::Console, Typed).text, command);
-    QCOMPARE(nmcli.build(row, Form::External, Typed).text, command);
-    QCOMPARE(nmcli.command(row).admin, admin);
-    QCOMPARE(nmcli.confirmationText(row), CommandCatalogue::netsh().confirmationText(row));
-}
-
 void TestCommandCatalogue::unsafeFieldsRefused_data()
 {
     QTest::addColumn<QString>("text");
@@ -179,26 +110,18 @@ void TestCommandCatalogue::unsafeFieldsRefused()
     QFETCH(QString, text);
     QFile::remove(QStringLiteral("/tmp/pwned"));
 
-    // Every field of every row that takes one, in both catalogues: nothing is built.
+    // In both catalogues: the rows taking the network name (1, 7) or the password (1) build nothing.
     for (const CommandCatalogue *catalogue : { &CommandCatalogue::netsh(), &CommandCatalogue::nmcli() }) {
-        for (const CommandField field : { CommandField::NetworkName, CommandField::NetworkPassword, CommandField::ProfileName }) {
-            CommandFields fields = Typed;
-            (field == CommandField::NetworkName ? fields.networkName
-             : field == CommandField::NetworkPassword ? fields.networkPassword : fields.profileName) = text;
-            for (const CatalogueCommand &command : catalogue->commands()) {
-                const CommandCatalogue::Built built = catalogue->build(command.row, Form::Console, fields);
-                QCOMPARE(built.refused, command.fields.contains(field));
-                if (built.refused)
-                    QVERIFY(built.text.isEmpty());
-            }
-        }
+        QVERIFY(catalogue->build(1, Form::Console, { text, QStringLiteral("pw"), QString() }).refused);
+        QVERIFY(catalogue->build(1, Form::External, { QStringLiteral("n"), text, QString() }).text.isEmpty());
+        QVERIFY(catalogue->build(7, Form::Console, { text, QString(), QString() }).refused);
     }
 
     // Through the launcher, elevated, switch on: an error box and nothing runs.
     RecordingCommandHost host;
     host.elevated = true;
     CommandLauncher launcher(CommandCatalogue::system(), host);
-    const auto seen = answerNextBox(QStringLiteral("OK"));
+    const auto seen = dialogkit::answerNextBox(QStringLiteral("OK"));
     CommandFields fields = Typed;
     fields.profileName = text;
     QCOMPARE(launcher.run(12, fields, true, false, &parent), CommandLauncher::Outcome::Refused);
@@ -229,90 +152,63 @@ void TestCommandCatalogue::shellFieldsCannotEscapeTheirQuotes()
     QVERIFY(!QFile::exists(marker));
 }
 
-void TestCommandCatalogue::confirmationAnsweredNoRunsNothing_data()
+void TestCommandCatalogue::decisionSteps_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("configManager");
-    QTest::newRow("delete network, switch on") << 7 << true;
-    QTest::newRow("delete network, switch off") << 7 << false;
-    QTest::newRow("delete profile, switch on") << 14 << true;
-    QTest::newRow("delete profile, switch off") << 14 << false;
+    QTest::addColumn<bool>("elevated");
+    QTest::addColumn<QString>("answer");   // pressed in the one box expected, empty: no box
+    QTest::addColumn<QString>("boxTitle");
+    QTest::addColumn<QString>("external"); // "plain" or "elevated" console asked for, empty: none
+    QTest::addColumn<bool>("window");      // the console window runs the row
+
+    QTest::newRow("delete network No, switch on") << 7 << true << true << "No" << "Warning" << "" << false;
+    QTest::newRow("delete network No, switch off") << 7 << false << true << "No" << "Warning" << "" << false;
+    QTest::newRow("delete profile No, switch on") << 14 << true << true << "No" << "Warning" << "" << false;
+    QTest::newRow("delete profile No, switch off") << 14 << false << false << "No" << "Warning" << "" << false;
+    QTest::newRow("delete profile Yes, switch off") << 14 << false << false << "Yes" << "Warning" << "plain" << false;
+    QTest::newRow("admin, not elevated, No") << 2 << true << false << "No" << "Attention" << "" << false;
+    QTest::newRow("admin, not elevated, Yes") << 2 << true << false << "Yes" << "Attention" << "elevated" << false;
+    QTest::newRow("admin, elevated") << 1 << true << true << "" << "" << "" << true;
+    QTest::newRow("no admin, not elevated") << 11 << true << false << "" << "" << "" << true;
+    QTest::newRow("switch off, no admin") << 11 << false << true << "" << "" << "plain" << false;
+    QTest::newRow("switch off, admin") << 2 << false << false << "" << "" << "elevated" << false;
 }
 
-void TestCommandCatalogue::confirmationAnsweredNoRunsNothing()
+void TestCommandCatalogue::decisionSteps()
 {
     QFETCH(int, row);
     QFETCH(bool, configManager);
-    RecordingCommandHost host;
-    host.elevated = true;
-    CommandLauncher launcher(CommandCatalogue::system(), host);
-    const auto seen = answerNextBox(QStringLiteral("No"));
-    QCOMPARE(launcher.run(row, Typed, configManager, false, &parent), CommandLauncher::Outcome::NotConfirmed);
-    QCOMPARE(seen->title, QStringLiteral("Warning"));
-    QCOMPARE(seen->text, CommandCatalogue::system().confirmationText(row));
-    QVERIFY(host.externalConsoles.isEmpty());
-    QVERIFY(parent.findChildren<ConfigManager *>().isEmpty());
-}
-
-void TestCommandCatalogue::adminQuestionWhenNotElevated_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QStringList>("consoles");
-    const QString external = CommandCatalogue::system().build(2, Form::External, Typed).text;
-    QTest::newRow("No runs nothing") << "No" << QStringList();
-    QTest::newRow("Yes opens an elevated console") << "Yes" << QStringList{ "elevated|" + external };
-}
-
-void TestCommandCatalogue::adminQuestionWhenNotElevated()
-{
+    QFETCH(bool, elevated);
     QFETCH(QString, answer);
-    QFETCH(QStringList, consoles);
-    RecordingCommandHost host;
-    host.elevated = false;
-    CommandLauncher launcher(CommandCatalogue::system(), host);
-    const auto seen = answerNextBox(answer);
-    launcher.run(2, Typed, true, false, &parent);
-    QCOMPARE(seen->title, QStringLiteral("Attention"));
-    QCOMPARE(seen->text, QStringLiteral("You need the admin privileges to use this feature with Config Manager!\n"
-                                        "Do you want to run this command in console?"));
-    QCOMPARE(host.externalConsoles, consoles);
-    QVERIFY(parent.findChildren<ConfigManager *>().isEmpty());
-}
+    QFETCH(QString, boxTitle);
+    QFETCH(QString, external);
+    QFETCH(bool, window);
 
-void TestCommandCatalogue::switchOffOpensExternalConsole_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("show profiles: plain") << 11 << "plain|";
-    QTest::newRow("start network: elevated") << 2 << "elevated|";
-}
-
-void TestCommandCatalogue::switchOffOpensExternalConsole()
-{
-    QFETCH(int, row);
-    QFETCH(QString, kind);
     RecordingCommandHost host;
-    host.elevated = true; // elevation only matters to the console window
+    host.elevated = elevated;
     CommandLauncher launcher(CommandCatalogue::system(), host);
-    launcher.run(row, Typed, false, false, &parent);
-    QCOMPARE(host.externalConsoles, QStringList{ kind + CommandCatalogue::system().build(row, Form::External, Typed).text });
-    QVERIFY(parent.findChildren<ConfigManager *>().isEmpty());
-}
+    const auto seen = answer.isEmpty() ? std::make_shared<dialogkit::SeenBox>() : dialogkit::answerNextBox(answer);
+    launcher.run(row, Typed, configManager, false, &parent);
 
-void TestCommandCatalogue::consoleWindowWhenAllowed()
-{
-    RecordingCommandHost host;
-    host.elevated = true;
-    CommandLauncher launcher(CommandCatalogue::system(), host);
-    QCOMPARE(launcher.run(1, Typed, true, false, &parent), CommandLauncher::Outcome::Console);
-    QVERIFY(host.externalConsoles.isEmpty());
-    ConfigManager *window = launcher.lastConsole();
-    QVERIFY(window);
-    QCOMPARE(window->parent(), &parent);
-    QCOMPARE(window->commandLine(), CommandCatalogue::system().build(1, Form::Console, Typed).text);
-    // The test host's interpreter is echo: the window shows what it was given.
-    QTRY_COMPARE(window->outputView()->toPlainText(), "-c " + window->commandLine());
-    QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(seen->title, boxTitle);
+    if (boxTitle == QLatin1String("Attention"))
+        QCOMPARE(seen->text, QStringLiteral("You need the admin privileges to use this feature with Config Manager!\n"
+                                            "Do you want to run this command in console?"));
+    else if (!boxTitle.isEmpty())
+        QCOMPARE(seen->text, CommandCatalogue::system().confirmationText(row));
+    const QString externalText = CommandCatalogue::system().build(row, Form::External, Typed).text;
+    QCOMPARE(host.externalConsoles, external.isEmpty() ? QStringList() : QStringList{ external + '|' + externalText });
+
+    ConfigManager *console = launcher.lastConsole();
+    QCOMPARE(console != nullptr, window);
+    if (console) {
+        QCOMPARE(console->parent(), &parent);
+        QCOMPARE(console->windowModality(), Qt::ApplicationModal);
+        // The test host's interpreter is echo: the window shows the console form it was given.
+        QCOMPARE(console->commandLine(), CommandCatalogue::system().build(row, Form::Console, Typed).text);
+        QTRY_COMPARE(console->outputView()->toPlainText(), "-c " + console->commandLine());
+    }
 }
 
 QTEST_MAIN(TestCommandCatalogue)

@@ -3,8 +3,8 @@
 #include "app/settings/SettingsStore.h"
 #include "console/ConfigManager.h"
 #include "core/SignalRecorder.h"
+#include "../ui/dialogs/DialogTestKit.h"
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 #include "ui/RecordingCommandHost.h"
 #include "ui/widgets/Switch.h"
 
@@ -48,10 +48,9 @@ private slots:
     void switchesStoreAndSignal();
     void trayMatrix_data();
     void trayMatrix();
-    void addToTrayHidesDialogUnlessWindowShown();
     void selectorsStoreEnumValues_data();
     void selectorsStoreEnumValues();
-    void storedValuesReloadAsThemselves();
+    void storedValuesReloadAndDefaults();
     void opacitySlider();
     void fontChangeAsksRestartOnClose_data();
     void fontChangeAsksRestartOnClose();
@@ -62,7 +61,6 @@ private slots:
     void updateCheckRestoresButton();
     void commandFieldRules();
     void commandButtonsRunThroughHost();
-    void setToDefaults();
 
 private:
     AppSettings *makeDialog();
@@ -160,10 +158,12 @@ void TestAppSettings::trayMatrix_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("afterOn");
     QTest::addColumn<QString>("enabledOn");
+    QTest::addColumn<bool>("hides"); // the dialog hides itself when the window is not shown in the tray
 
-    QTest::newRow("add to tray") << "addToTraySwitch" << "0001" << "1001" << "1001";
-    QTest::newRow("close to tray") << "closeToTraySwitch" << "0001" << "0100" << "0100";
-    QTest::newRow("minimize to tray") << "minimizeToTraySwitch" << "0001" << "0010" << "0010";
+    QTest::newRow("add to tray") << "addToTraySwitch" << "0001" << "1001" << "1001" << false;
+    QTest::newRow("add to tray, no window") << "addToTraySwitch" << "0000" << "1000" << "1001" << true;
+    QTest::newRow("close to tray") << "closeToTraySwitch" << "0001" << "0100" << "0100" << false;
+    QTest::newRow("minimize to tray") << "minimizeToTraySwitch" << "0001" << "0010" << "0010" << false;
 }
 
 void TestAppSettings::trayMatrix()
@@ -172,6 +172,7 @@ void TestAppSettings::trayMatrix()
     QFETCH(QString, before);
     QFETCH(QString, afterOn);
     QFETCH(QString, enabledOn);
+    QFETCH(bool, hides);
 
     const char *names[] = { "addToTraySwitch", "closeToTraySwitch", "minimizeToTraySwitch", "showWindowInTraySwitch" };
     const char *keys[] = { "AddToTray", "CloseToTray", "MinimizeToTray", "ShowWindowWhenInTray" };
@@ -191,8 +192,10 @@ void TestAppSettings::trayMatrix()
         return text;
     };
     QSignalSpy manage(dialog, &AppSettings::setManageTray);
+    dialog->show();
 
     sw(control.toLatin1().constData())->click();
+    QCOMPARE(dialog->isVisible(), !hides);
     QCOMPARE(states(false), afterOn);
     // Whatever the switches show is what the store holds: never two tray options at once.
     QCOMPARE(states(true), afterOn);
@@ -203,18 +206,6 @@ void TestAppSettings::trayMatrix()
     QCOMPARE(enabled(), QStringLiteral("1111"));
     QCOMPARE(states(true), states(false));
     QCOMPARE(manage.count(), 2);
-}
-
-void TestAppSettings::addToTrayHidesDialogUnlessWindowShown()
-{
-    dialog->show();
-    sw("showWindowInTraySwitch")->click();
-    sw("addToTraySwitch")->click();
-    QVERIFY(dialog->isVisible());
-    sw("addToTraySwitch")->click();
-    sw("showWindowInTraySwitch")->click();
-    sw("addToTraySwitch")->click();
-    QVERIFY(!dialog->isVisible());
 }
 
 void TestAppSettings::selectorsStoreEnumValues_data()
@@ -260,7 +251,7 @@ void TestAppSettings::selectorsStoreEnumValues()
         QCOMPARE(recorder.lastArguments(name.toLatin1()).value(0).toInt(), value);
 }
 
-void TestAppSettings::storedValuesReloadAsThemselves()
+void TestAppSettings::storedValuesReloadAndDefaults()
 {
     writeSetting(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 3);
     writeSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 0);
@@ -271,8 +262,17 @@ void TestAppSettings::storedValuesReloadAsThemselves()
     QCOMPARE(child<QComboBox>("channelBox")->currentText(), QStringLiteral("Development"));
     QCOMPARE(child<QComboBox>("themeBox")->currentText(), QStringLiteral("Gray"));
     QCOMPARE(child<QComboBox>("deliveryBox")->currentText(), QStringLiteral("OneDrive"));
-    // "Set to defaults" stores what the selectors show, as their values.
+    // "Set to defaults" writes the defaults, and what the selectors show as their values.
+    sw("showSplashSwitch")->click();
+    sw("closeToTraySwitch")->click();
+    writeAppSetting(QStringLiteral("SettingsPos"), QByteArray("junk"));
     child<QPushButton>("setDefaultsButton")->click();
+    QCOMPARE(readAppSetting(QStringLiteral("ShowSplash")).toBool(), true);
+    QCOMPARE(readAppSetting(QStringLiteral("CloseToTray")).toBool(), false);
+    QCOMPARE(readAppSetting(QStringLiteral("SettingsPos")).toByteArray().toBase64(),
+             QByteArray("AdnQywACAAAAAAIWAAAA9AAABXEAAAM+AAACGwAAAQoAAAVsAAADOQAAAAAAAAAAB4A="));
+    QVERIFY(sw("showSplashSwitch")->isChecked()); // the controls show the stored values again
+    QVERIFY(sw("addToTraySwitch")->isEnabled());
     QCOMPARE(readSetting(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage")).toInt(), 3);
     QCOMPARE(readSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel")).toInt(), 0);
     QCOMPARE(readSetting(QStringLiteral("AppSettings"), QStringLiteral("AppTheme")).toInt(), 1);
@@ -318,15 +318,9 @@ void TestAppSettings::fontChangeAsksRestartOnClose()
     QVERIFY(child<QPushButton>("applyFontButton")->isEnabled());
     QCOMPARE(child<QLabel>("previewLabel")->font().pixelSize(), 16);
 
-    QString seenText;
-    testsupport::whenModalAppears([&](QWidget *box) {
-        seenText = box->findChild<QLabel *>(QStringLiteral("textLabel"))->text();
-        for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
-            if (button->text().remove(QLatin1Char('&')) == answer)
-                button->click();
-    });
+    const auto seen = dialogkit::answerNextBox(answer);
     dialog->close();
-    QCOMPARE(seenText, QStringLiteral("You must restart the program to apply the selected font. Do you want to restart now?"));
+    QCOMPARE(seen->text, QStringLiteral("You must restart the program to apply the selected font. Do you want to restart now?"));
     QCOMPARE(dialog->isVisible(), stays);
     QCOMPARE(this->restarts, restarts);
     QVERIFY(hasSetting(QStringLiteral("AppSettings"), QStringLiteral("SettingsPos")));
@@ -338,16 +332,16 @@ void TestAppSettings::resetFontAsksRestart()
     makeDialog();
     auto *families = child<QComboBox>("fontFamilyBox");
     QCOMPARE(families->currentText(), QStringLiteral("Roboto"));
+    QVERIFY(!child<QPushButton>("resetFontButton")->isEnabled());
     families->setCurrentIndex(families->findText(QStringLiteral("Arial")));
     emit families->activated(families->currentIndex());
     QCOMPARE(readSetting(QStringLiteral("Fonts"), QStringLiteral("Family")).toString(), QStringLiteral("Arial"));
-
-    testsupport::pressInNextModal(QStringLiteral("Yes"));
+    const auto seen = dialogkit::answerNextBox(QStringLiteral("Yes"));
     child<QPushButton>("resetFontButton")->click();
+    QCOMPARE(seen->text, QStringLiteral("You must restart the program to set the default font. Do you want to restart now?"));
     QCOMPARE(restarts, 1);
     QCOMPARE(families->currentText(), QStringLiteral("Segoe UI"));
     QCOMPARE(readSetting(QStringLiteral("Fonts"), QStringLiteral("Family")).toString(), QStringLiteral("Segoe UI"));
-    QCOMPARE(readSetting(QStringLiteral("Fonts"), QStringLiteral("Size")).toInt(), 12);
 }
 
 void TestAppSettings::connectionCheckOutcomes_data()
@@ -427,13 +421,7 @@ void TestAppSettings::updateCheckRestoresButton()
     QCOMPARE(child<QLabel>("buildLabel")->text(), QStringLiteral("Checking..."));
     QCOMPARE(child<QLabel>("lastCheckedLabel")->text(), QStringLiteral("Checking..."));
 
-    auto seen = std::make_shared<QString>();
-    if (!box.isEmpty()) {
-        testsupport::whenModalAppears([seen](QWidget *dialogBox) {
-            *seen = dialogBox->findChild<QLabel *>(QStringLiteral("textLabel"))->text();
-            dialogBox->close();
-        });
-    }
+    const auto seen = box.isEmpty() ? std::make_shared<dialogkit::SeenBox>() : dialogkit::answerNextBox(QStringLiteral("OK"));
     if (outcome == "latest") {
         emit worker->latestVersion(build);
     } else if (outcome == "json") {
@@ -446,7 +434,7 @@ void TestAppSettings::updateCheckRestoresButton()
     emit worker->finished();
     QVERIFY(button->isEnabled());
     QCOMPARE(child<QLabel>("buildLabel")->text(), build);
-    QCOMPARE(*seen, box);
+    QCOMPARE(seen->text, box);
 }
 
 void TestAppSettings::commandFieldRules()
@@ -454,40 +442,30 @@ void TestAppSettings::commandFieldRules()
     auto *name = child<QLineEdit>("networkNameEdit");
     auto *password = child<QLineEdit>("networkPasswordEdit");
     auto *profile = child<QLineEdit>("profileNameEdit");
-    const char *hosted[] = { "createNetworkButton", "startNetworkButton", "stopNetworkButton", "showNetworkButton" };
-    const char *profileButtons[] = { "showProfileKeyButton", "stopAutoConnectButton", "deleteProfileButton" };
-    auto allEnabled = [&](auto &names, bool expected) {
-        for (const char *button : names)
-            if (child<QPushButton>(button)->isEnabled() != expected)
-                return false;
-        return true;
+    // Enabled states as 0/1: create, start, stop, show, enable, disable, delete network; then the
+    // three profile buttons.
+    auto states = [this] {
+        QString text;
+        for (const char *button : { "createNetworkButton", "startNetworkButton", "stopNetworkButton", "showNetworkButton",
+                                    "enableNetworkButton", "disableNetworkButton", "deleteNetworkButton", "showProfileKeyButton",
+                                    "stopAutoConnectButton", "deleteProfileButton" })
+            text += child<QPushButton>(button)->isEnabled() ? '1' : '0';
+        return text;
     };
-
-    QVERIFY(allEnabled(hosted, false));
-    QVERIFY(child<QPushButton>("deleteNetworkButton")->isEnabled()); // not bound to the fields
+    // Enable and disable have no NetworkManager command: always off, with a tooltip saying why.
+    QCOMPARE(states(), QStringLiteral("0000001000"));
+    QVERIFY(!child<QPushButton>("enableNetworkButton")->toolTip().isEmpty());
     name->setText(QStringLiteral("Home"));
-    QVERIFY(allEnabled(hosted, false));
+    QCOMPARE(states(), QStringLiteral("0000001000"));
     password->setText(QStringLiteral("secret12"));
-    QVERIFY(allEnabled(hosted, true));
-    name->clear();
-    QVERIFY(allEnabled(hosted, false));
-    QVERIFY(child<QPushButton>("deleteNetworkButton")->isEnabled());
-
-    // The rows NetworkManager has no command for stay disabled and say why.
-    name->setText(QStringLiteral("Home"));
-    for (const char *missing : { "enableNetworkButton", "disableNetworkButton" }) {
-        QVERIFY(!child<QPushButton>(missing)->isEnabled());
-        QVERIFY(!child<QPushButton>(missing)->toolTip().isEmpty());
-    }
-
-    QVERIFY(allEnabled(profileButtons, false));
+    QCOMPARE(states(), QStringLiteral("1111001000"));
     profile->setText(QStringLiteral("Office"));
-    QVERIFY(allEnabled(profileButtons, true));
+    name->clear();
+    QCOMPARE(states(), QStringLiteral("0000001111"));
     profile->clear();
-    QVERIFY(allEnabled(profileButtons, false));
+    QCOMPARE(states(), QStringLiteral("0000001000"));
 
     // "Show characters" switches the password echo.
-    QCOMPARE(password->echoMode(), QLineEdit::Password);
     sw("showCharactersSwitch")->click();
     QCOMPARE(password->echoMode(), QLineEdit::Normal);
     sw("showCharactersSwitch")->click();
@@ -496,44 +474,14 @@ void TestAppSettings::commandFieldRules()
 
 void TestAppSettings::commandButtonsRunThroughHost()
 {
-    // Switch off: the external console, with the page's field texts.
+    // Switch off (on either page): the external console, with the page's field texts.
     sw("networkConfigManagerSwitch")->click();
-    QCOMPARE(readSetting(QStringLiteral("AppSettings"), QStringLiteral("OpenInfoWithConfigManager")).toBool(), false);
     QVERIFY(!sw("configManagerSwitch")->isChecked());
     child<QLineEdit>("profileNameEdit")->setText(QStringLiteral("Office"));
     child<QPushButton>("stopAutoConnectButton")->click();
-    QCOMPARE(host->externalConsoles,
-             QStringList{ "plain|nmcli connection modify id 'Office' connection.autoconnect no" });
-
-    // Switch on, elevated: the console window, parented to the dialog.
-    sw("configManagerSwitch")->click();
-    host->elevated = true;
-    child<QPushButton>("showProfilesButton")->click();
-    const auto windows = dialog->findChildren<ConfigManager *>();
-    QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.first()->commandLine(), QStringLiteral("nmcli connection show"));
-    delete windows.first();
-
+    QCOMPARE(host->externalConsoles, QStringList{ "plain|nmcli connection modify id 'Office' connection.autoconnect no" });
     child<QPushButton>("openNetworkSettingsButton")->click();
     QCOMPARE(host->networkSettingsOpened, 1);
-}
-
-void TestAppSettings::setToDefaults()
-{
-    sw("showSplashSwitch")->click();
-    sw("closeToTraySwitch")->click();
-    child<QSlider>("opacitySlider")->setValue(4);
-    writeAppSetting(QStringLiteral("SettingsPos"), QByteArray("junk"));
-    child<QPushButton>("setDefaultsButton")->click();
-    QCOMPARE(readAppSetting(QStringLiteral("ShowSplash")).toBool(), true);
-    QCOMPARE(readAppSetting(QStringLiteral("CloseToTray")).toBool(), false);
-    QCOMPARE(readAppSetting(QStringLiteral("Opacity")).toDouble(), 1.0);
-    QCOMPARE(readAppSetting(QStringLiteral("SettingsPos")).toByteArray().toBase64(),
-             QByteArray("AdnQywACAAAAAAIWAAAA9AAABXEAAAM+AAACGwAAAQoAAAVsAAADOQAAAAAAAAAAB4A="));
-    // The controls show the stored values again.
-    QVERIFY(sw("showSplashSwitch")->isChecked());
-    QVERIFY(!sw("closeToTraySwitch")->isChecked());
-    QVERIFY(sw("addToTraySwitch")->isEnabled());
 }
 
 QTEST_MAIN(TestAppSettings)
