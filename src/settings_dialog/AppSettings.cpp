@@ -418,13 +418,18 @@ void AppSettings::switchOff(std::initializer_list<Switch *> controls)
     }
 }
 
+void AppSettings::trayOptionChanged(const char *key, bool on, std::initializer_list<Switch *> excluded)
+{
+    writeKey(AppGroup, key, on);
+    if (on)
+        switchOff(excluded);
+    for (Switch *other : excluded)
+        other->setEnabled(!on);
+}
+
 void AppSettings::addToTrayChanged(bool on)
 {
-    writeKey(SettingsGroup::App, SettingsKey::AddToTray, on);
-    if (on)
-        switchOff({ ui->closeToTraySwitch, ui->minimizeToTraySwitch });
-    ui->closeToTraySwitch->setEnabled(!on);
-    ui->minimizeToTraySwitch->setEnabled(!on);
+    trayOptionChanged(SettingsKey::AddToTray, on, { ui->closeToTraySwitch, ui->minimizeToTraySwitch });
     if (on && !ui->showWindowInTraySwitch->isChecked())
         hide();
     emit setManageTray();
@@ -432,21 +437,15 @@ void AppSettings::addToTrayChanged(bool on)
 
 void AppSettings::closeToTrayChanged(bool on)
 {
-    writeKey(SettingsGroup::App, SettingsKey::CloseToTray, on);
-    if (on)
-        switchOff({ ui->addToTraySwitch, ui->minimizeToTraySwitch, ui->showWindowInTraySwitch });
-    for (Switch *other : { ui->addToTraySwitch, ui->minimizeToTraySwitch, ui->showWindowInTraySwitch })
-        other->setEnabled(!on);
+    trayOptionChanged(SettingsKey::CloseToTray, on,
+                      { ui->addToTraySwitch, ui->minimizeToTraySwitch, ui->showWindowInTraySwitch });
     emit setManageTray();
 }
 
 void AppSettings::minimizeToTrayChanged(bool on)
 {
-    writeKey(SettingsGroup::App, SettingsKey::MinimizeToTray, on);
-    if (on)
-        switchOff({ ui->addToTraySwitch, ui->closeToTraySwitch, ui->showWindowInTraySwitch });
-    for (Switch *other : { ui->addToTraySwitch, ui->closeToTraySwitch, ui->showWindowInTraySwitch })
-        other->setEnabled(!on);
+    trayOptionChanged(SettingsKey::MinimizeToTray, on,
+                      { ui->addToTraySwitch, ui->closeToTraySwitch, ui->showWindowInTraySwitch });
     emit setManageTray();
 }
 

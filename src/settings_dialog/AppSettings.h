@@ -107,6 +107,9 @@ private:
     void addToTrayChanged(bool on);
     void closeToTrayChanged(bool on);
     void minimizeToTrayChanged(bool on);
+    // Stores a "to tray" option; switched on, it switches the options it excludes off and
+    // disables them, switched off it enables them again.
+    void trayOptionChanged(const char *key, bool on, std::initializer_list<Switch *> excluded);
     // Switches the tray options off without running their handlers, and stores that.
     void switchOff(std::initializer_list<Switch *> controls);
 
