@@ -257,7 +257,12 @@ void TestAppSettings::storedValuesReloadAndDefaults()
     writeSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 0);
     writeSetting(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"), 1);
     writeSetting(QStringLiteral("Updates"), QStringLiteral("Delivery"), 1);
+    // Two tray options at once (an older build's store): the first one stays.
+    writeAppSetting(QStringLiteral("CloseToTray"), true);
+    writeAppSetting(QStringLiteral("MinimizeToTray"), true);
     makeDialog();
+    QCOMPARE(readAppSetting(QStringLiteral("MinimizeToTray")).toBool(), false);
+    QVERIFY(sw("closeToTraySwitch")->isChecked() && !sw("minimizeToTraySwitch")->isEnabled());
     QCOMPARE(child<QComboBox>("languageBox")->currentText(), QStringLiteral("Українська"));
     QCOMPARE(child<QComboBox>("channelBox")->currentText(), QStringLiteral("Development"));
     QCOMPARE(child<QComboBox>("themeBox")->currentText(), QStringLiteral("Gray"));
