@@ -42,7 +42,9 @@ QString InterpreterProcess::systemInterpreter()
 
 QTextCodec *InterpreterProcess::outputCodec()
 {
-    return QTextCodec::codecForName("IBM 866");
+    // Built into Qt's 8-bit codecs; the locale's codec only if a build ever left it out.
+    QTextCodec *oem = QTextCodec::codecForName("IBM 866");
+    return oem ? oem : QTextCodec::codecForLocale();
 }
 
 void InterpreterProcess::setInterpreter(const QString &program)
