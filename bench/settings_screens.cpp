@@ -1,6 +1,8 @@
 // Shows the settings dialog's pages and the console window and saves each as a PNG for review:
-//   settings_screens <output folder>      (run under Xvfb for the real fonts and window frames)
+//   settings_screens <output folder> [ru|uk]   (run under Xvfb for the real fonts and window frames;
+//   with a language the files are named settings-<page>-<language>.png)
 #include "app/appearance/Translations.h"
+#include "app/startup/TranslationResources.h"
 #include "console/CommandHost.h"
 #include "console/ConfigManager.h"
 #include "settings_dialog/AppSettings.h"
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -43,6 +46,15 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
     QCoreApplication::setApplicationName(QStringLiteral("Airvane Lite"));
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
+    QTranslator program;
+    QTranslator toolkit;
+    if (!language.isEmpty()) {
+        initTranslationResources();
+        loadTranslations(language == QLatin1String("uk") ? App::Language::Ukrainian : App::Language::Russian,
+                         &program, &toolkit);
+    }
 
     SettingsDialogHooks hooks;
     hooks.commands = std::make_shared<ReviewHost>();
@@ -56,7 +68,7 @@ int main(int argc, char **argv)
     bool ok = true;
     for (int i = 0; i < 4; ++i) {
         menu->setCurrentRow(i);
-        ok = save(&dialog, dir, QStringLiteral("settings-%1").arg(QLatin1String(pages[i]))) && ok;
+        ok = save(&dialog, dir, QStringLiteral("settings-%1").arg(QLatin1String(pages[i])) + suffix) && ok;
     }
 
     auto *console = new ConfigManager(&dialog);
@@ -65,7 +77,7 @@ int main(int argc, char **argv)
                                          "printf 'Hosted network settings\\n    Mode: Allowed\\n    SSID name: \"Airvane Hotspot\"\\n'") });
     console->show();
     QTest::qWait(800);
-    ok = save(console, dir, QStringLiteral("console-output")) && ok;
+    ok = save(console, dir, QStringLiteral("console-output") + suffix) && ok;
     console->close();
     return ok ? 0 : 1;
 }
