@@ -187,9 +187,9 @@ AppSettings::AppSettings(QWidget *parent, SettingsDialogHooks dialogHooks)
 
     buildMenu();
     fillSelectors();
+    connectControls();
     loadSettings();
     applyTopMost(this, alwaysOnTop);
-    connectControls();
     connectCommandButtons();
     checkHostedAPFields();
     updateProfileButtons();
@@ -251,16 +251,11 @@ void AppSettings::loadSettings()
     using namespace SettingsKey;
     alwaysOnTop = readBool(AppGroup, AlwaysOnTop);
 
-    setSilently(ui->showFullInfoSwitch, readBool(AppGroup, ShowFullInfo));
+    for (const SwitchBinding &binding : switchBindings)
+        setSilently(binding.control, readBool(binding.group, binding.key));
     setSilently(ui->runAtStartupSwitch, isRunAtStartup());
-    setSilently(ui->showSplashSwitch, readBool(AppGroup, ShowSplash));
-    setSilently(ui->alwaysOnTopSwitch, alwaysOnTop);
     setSilently(ui->configManagerSwitch, readBool(AppGroup, OpenInfoWithConfigManager));
     setSilently(ui->networkConfigManagerSwitch, readBool(AppGroup, OpenInfoWithConfigManager));
-    setSilently(ui->autoRefreshSwitch, readBool(AppGroup, AutoRefreshWlanNetworks));
-    setSilently(ui->notifyInTraySwitch, readBool(AppGroup, NotifyWhenInTray));
-    setSilently(ui->showWindowInTraySwitch, readBool(AppGroup, ShowWindowWhenInTray));
-    setSilently(ui->openNotificationSwitch, readBool(AppGroup, NotifyWhenOpenAP));
 
     // The three "to tray" options exclude one another; a store holding more than one (left by an
     // older build) keeps the first of them.
@@ -308,12 +303,6 @@ void AppSettings::loadSettings()
         ui->opacitySlider->setValue(qRound(readOpacity() * 10));
     }
 
-    setSilently(ui->getUpdatesSwitch, readBool(UpdatesGroup, EnableUpdates));
-    setSilently(ui->checkOnStartSwitch, readBool(UpdatesGroup, CheckForUpdatesWhenAppStarts));
-    setSilently(ui->installAutomaticallySwitch, readBool(UpdatesGroup, InstallUpdatesAutomatically));
-    setSilently(ui->insiderNotificationSwitch, readBool(UpdatesGroup, GetInsiderBuildsNotification));
-    setSilently(ui->deleteInstallerSwitch, readBool(UpdatesGroup, DeleteInstaller));
-    setSilently(ui->installSilentlySwitch, readBool(UpdatesGroup, InstallSilently));
     ui->downloadPathEdit->setText(readSettingOrDefault(QLatin1String(UpdatesGroup), QLatin1String(DownloadPath)).toString());
     ui->installPathEdit->setText(readSettingOrDefault(QLatin1String(UpdatesGroup), QLatin1String(InstallPath)).toString());
     ui->changelogButton->setEnabled(bool(hooks.openChangelog));
@@ -321,6 +310,7 @@ void AppSettings::loadSettings()
 
 void AppSettings::bindSwitch(Switch *control, const char *group, const char *key, void (AppSettings::*announce)(bool))
 {
+    switchBindings.append({ control, group, key });
     connect(control, &QAbstractButton::toggled, this, [this, group, key, announce](bool on) {
         writeKey(group, key, on);
         if (announce)

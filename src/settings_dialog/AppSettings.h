@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QJsonParseError>
 #include <QMap>
+#include <QVector>
 #include <QPixmap>
 #include <QUrl>
 
@@ -102,6 +103,7 @@ private:
     void loadSettings();
     void connectControls();
     void connectCommandButtons();
+    // Stores the switch under the key on every change, then announces it (when given).
     void bindSwitch(Switch *control, const char *group, const char *key, void (AppSettings::*announce)(bool));
 
     void addToTrayChanged(bool on);
@@ -136,6 +138,15 @@ private:
     std::shared_ptr<CommandHost> commandHost;
     std::unique_ptr<CommandLauncher> launcher;
     QMap<QPushButton *, int> commandRows;
+
+    // The switches that store one key each, loaded from the store in one pass.
+    struct SwitchBinding
+    {
+        Switch *control;
+        const char *group;
+        const char *key;
+    };
+    QVector<SwitchBinding> switchBindings;
 
     bool alwaysOnTop = false;
     bool fontChanged = false;
