@@ -368,6 +368,401 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show application full info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run when Windows starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show splash at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open network information with Config Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh wireless networks automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set to defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me when in a tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show window when in a tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open network notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set up hosted network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type network name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type network password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type network profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show network profile key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop auto connection to network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete network profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display hosted network information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display WLAN global settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless system information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show network profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open network settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last checked:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates when application starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install updates automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get insider builds notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete installer after update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install updates silently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OneDrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarnwick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command has no equivalent on this system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (update available)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AppTheme</name>
     <message>
         <source>Error</source>
@@ -383,6 +778,134 @@
     </message>
     <message>
         <source>theme change was not applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Changelog</name>
+    <message>
+        <source>Changelog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandCatalogue</name>
+    <message>
+        <source>Do you want to delete this hosted network profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete this network profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLauncher</name>
+    <message>
+        <source>network name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>network password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>network profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 contains a character that cannot be passed to a command (quotes, %, !, ^, &amp;, |, angle brackets or a line break). The command was not run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need the admin privileges to use this feature with Config Manager!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to run this command in console?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManager</name>
+    <message>
+        <source>Config Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command could not be started: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -669,6 +1192,49 @@
     </message>
 </context>
 <context>
+    <name>InsiderNotification</name>
+    <message>
+        <source>Insider notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LastCheckedText</name>
     <message>
         <source>last updates checked on</source>
@@ -755,6 +1321,37 @@
     </message>
     <message>
         <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkManager</name>
+    <message>
+        <source>bytes/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -865,6 +1462,203 @@
     </message>
     <message>
         <source>Do you want to open another instance?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Development</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last updates checked on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Download path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to start the update installer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update process has been failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

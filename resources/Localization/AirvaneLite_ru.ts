@@ -368,6 +368,401 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Show application full info</source>
+        <translation>Показывать полную информацию о программе</translation>
+    </message>
+    <message>
+        <source>Run when Windows starts</source>
+        <translation>Запускать вместе с Windows</translation>
+    </message>
+    <message>
+        <source>Show splash at startup</source>
+        <translation>Показывать заставку при запуске</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Поверх всех окон</translation>
+    </message>
+    <message>
+        <source>Open network information with Config Manager</source>
+        <translation>Открывать сведения о сети в диспетчере конфигурации</translation>
+    </message>
+    <message>
+        <source>Refresh wireless networks automatically</source>
+        <translation>Автоматически обновлять беспроводные сети</translation>
+    </message>
+    <message>
+        <source>Set to defaults</source>
+        <translation>Восстановить значения по умолчанию</translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Область уведомлений</translation>
+    </message>
+    <message>
+        <source>Add to tray</source>
+        <translation>Добавить в трей</translation>
+    </message>
+    <message>
+        <source>Close to tray</source>
+        <translation>Закрывать в трей</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Сворачивать в трей</translation>
+    </message>
+    <message>
+        <source>Notify me when in a tray</source>
+        <translation>Уведомлять, когда программа в трее</translation>
+    </message>
+    <message>
+        <source>Show window when in a tray</source>
+        <translation>Показывать окно, когда программа в трее</translation>
+    </message>
+    <message>
+        <source>Open network notification</source>
+        <translation>Уведомление об открытых сетях</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Внешний вид</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Семейство</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Проверить подключение</translation>
+    </message>
+    <message>
+        <source>Set up hosted network</source>
+        <translation>Настройка размещённой сети</translation>
+    </message>
+    <message>
+        <source>Type network name</source>
+        <translation>Введите имя сети</translation>
+    </message>
+    <message>
+        <source>Type network password</source>
+        <translation>Введите пароль сети</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показать символы</translation>
+    </message>
+    <message>
+        <source>Create network</source>
+        <translation>Создать сеть</translation>
+    </message>
+    <message>
+        <source>Start network</source>
+        <translation>Запустить сеть</translation>
+    </message>
+    <message>
+        <source>Stop network</source>
+        <translation>Остановить сеть</translation>
+    </message>
+    <message>
+        <source>Show network</source>
+        <translation>Показать сеть</translation>
+    </message>
+    <message>
+        <source>Enable network</source>
+        <translation>Включить сеть</translation>
+    </message>
+    <message>
+        <source>Disable network</source>
+        <translation>Отключить сеть</translation>
+    </message>
+    <message>
+        <source>Delete network</source>
+        <translation>Удалить сеть</translation>
+    </message>
+    <message>
+        <source>Manage network</source>
+        <translation>Управление сетью</translation>
+    </message>
+    <message>
+        <source>Type network profile</source>
+        <translation>Введите профиль сети</translation>
+    </message>
+    <message>
+        <source>Show network profile key</source>
+        <translation>Показать ключ профиля сети</translation>
+    </message>
+    <message>
+        <source>Stop auto connection to network</source>
+        <translation>Отключить автоподключение к сети</translation>
+    </message>
+    <message>
+        <source>Delete network profile</source>
+        <translation>Удалить профиль сети</translation>
+    </message>
+    <message>
+        <source>Configure networks</source>
+        <translation>Настройка сетей</translation>
+    </message>
+    <message>
+        <source>Display hosted network information</source>
+        <translation>Сведения о размещённой сети</translation>
+    </message>
+    <message>
+        <source>Display WLAN global settings</source>
+        <translation>Глобальные параметры WLAN</translation>
+    </message>
+    <message>
+        <source>Wireless system information</source>
+        <translation>Сведения о беспроводной системе</translation>
+    </message>
+    <message>
+        <source>Show network profiles</source>
+        <translation>Показать профили сетей</translation>
+    </message>
+    <message>
+        <source>Open network settings</source>
+        <translation>Открыть параметры сети</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Сборка:</translation>
+    </message>
+    <message>
+        <source>Check...</source>
+        <translation>Проверить...</translation>
+    </message>
+    <message>
+        <source>Last checked:</source>
+        <translation>Последняя проверка:</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Не проверялось</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список изменений</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Get updates</source>
+        <translation>Получать обновления</translation>
+    </message>
+    <message>
+        <source>Check for updates when application starts</source>
+        <translation>Проверять обновления при запуске программы</translation>
+    </message>
+    <message>
+        <source>Install updates automatically</source>
+        <translation>Устанавливать обновления автоматически</translation>
+    </message>
+    <message>
+        <source>Get insider builds notification</source>
+        <translation>Уведомлять об инсайдерских сборках</translation>
+    </message>
+    <message>
+        <source>Delete installer after update</source>
+        <translation>Удалять установщик после обновления</translation>
+    </message>
+    <message>
+        <source>Install updates silently</source>
+        <translation>Устанавливать обновления без вопросов</translation>
+    </message>
+    <message>
+        <source>Paths</source>
+        <translation>Пути</translation>
+    </message>
+    <message>
+        <source>Download path:</source>
+        <translation>Папка загрузки:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation>Папка установки:</translation>
+    </message>
+    <message>
+        <source>Updates delivery</source>
+        <translation>Источник обновлений</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовыбор</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Серая</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Релиз</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Инсайдерский</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Разработка</translation>
+    </message>
+    <message>
+        <source>Dropbox</source>
+        <translation>Dropbox</translation>
+    </message>
+    <message>
+        <source>OneDrive</source>
+        <translation>OneDrive</translation>
+    </message>
+    <message>
+        <source>Tarnwick</source>
+        <translation>Сервер Tarnwick</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Разное</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Сети</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation>Перезапустить сейчас?</translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation>Чтобы применить выбранный шрифт, нужно перезапустить программу.</translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation>Чтобы вернуть шрифт по умолчанию, нужно перезапустить программу.</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Выберите папку</translation>
+    </message>
+    <message>
+        <source>This command has no equivalent on this system.</source>
+        <translation>В этой системе нет такой команды.</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>%1 (update available)</source>
+        <translation>%1 (доступно обновление)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не удалось проверить обновления!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Сетевое подключение недоступно! Проверьте сеть и повторите попытку.</translation>
+    </message>
+</context>
+<context>
     <name>AppTheme</name>
     <message>
         <source>Error</source>
@@ -384,6 +779,134 @@
     <message>
         <source>theme change was not applied</source>
         <translation>смена темы не применена</translation>
+    </message>
+</context>
+<context>
+    <name>Changelog</name>
+    <message>
+        <source>Changelog</source>
+        <translation type="unfinished">Список изменений</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрыть</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation type="unfinished">Сборка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation type="unfinished">Канал:</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Ошибка</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Предупреждение</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Информация</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandCatalogue</name>
+    <message>
+        <source>Do you want to delete this hosted network profile?</source>
+        <translation>Удалить профиль этой размещённой сети?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this network profile?</source>
+        <translation>Удалить этот профиль сети?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLauncher</name>
+    <message>
+        <source>network name</source>
+        <translation>имя сети</translation>
+    </message>
+    <message>
+        <source>network password</source>
+        <translation>пароль сети</translation>
+    </message>
+    <message>
+        <source>network profile</source>
+        <translation>профиль сети</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The %1 contains a character that cannot be passed to a command (quotes, %, !, ^, &amp;, |, angle brackets or a line break). The command was not run.</source>
+        <translation>Поле «%1» содержит символ, который нельзя передать команде (кавычки, %, !, ^, &amp;, |, угловые скобки или перевод строки). Команда не выполнена.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>You need the admin privileges to use this feature with Config Manager!</source>
+        <translation>Для работы этой функции с диспетчером конфигурации нужны права администратора!</translation>
+    </message>
+    <message>
+        <source>Do you want to run this command in console?</source>
+        <translation>Выполнить эту команду в консоли?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManager</name>
+    <message>
+        <source>Config Manager</source>
+        <translation>Диспетчер конфигурации</translation>
+    </message>
+    <message>
+        <source>The command could not be started: %1</source>
+        <translation>Не удалось запустить команду: %1</translation>
     </message>
 </context>
 <context>
@@ -669,6 +1192,49 @@
     </message>
 </context>
 <context>
+    <name>InsiderNotification</name>
+    <message>
+        <source>Insider notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрыть</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation type="unfinished">Больше не показывать</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LastCheckedText</name>
     <message>
         <source>last updates checked on</source>
@@ -756,6 +1322,37 @@
     <message>
         <source>Connecting</source>
         <translation>Подключение</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkManager</name>
+    <message>
+        <source>bytes/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished">МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Неизвестно</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1463,203 @@
     <message>
         <source>Do you want to open another instance?</source>
         <translation>Открыть ещё один экземпляр программы?</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Development</source>
+        <translation type="unfinished">Разработка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation type="unfinished">Инсайдерский</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation type="unfinished">Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished">Релиз</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished">Обновления</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last updates checked on</source>
+        <translation type="unfinished">дата последней проверки обновлений</translation>
+    </message>
+    <message>
+        <source>check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation type="unfinished">Не удалось проверить обновления!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished">Сетевое подключение недоступно! Проверьте сеть и повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Download path:</source>
+        <translation type="unfinished">Папка загрузки:</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation type="unfinished">Папка установки:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Неизвестно</translation>
+    </message>
+    <message>
+        <source>Failed to start the update installer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Ошибка</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished">Обновления</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation type="unfinished">Подключение к сети не найдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation type="unfinished">Проверка обновлений пропущена!</translation>
+    </message>
+    <message>
+        <source>Update process has been failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрыть</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished">Состояние:</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

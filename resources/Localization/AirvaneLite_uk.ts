@@ -368,6 +368,401 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>Show application full info</source>
+        <translation>Показувати повну інформацію про програму</translation>
+    </message>
+    <message>
+        <source>Run when Windows starts</source>
+        <translation>Запускати разом з Windows</translation>
+    </message>
+    <message>
+        <source>Show splash at startup</source>
+        <translation>Показувати заставку під час запуску</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Поверх усіх вікон</translation>
+    </message>
+    <message>
+        <source>Open network information with Config Manager</source>
+        <translation>Відкривати відомості про мережу в диспетчері конфігурації</translation>
+    </message>
+    <message>
+        <source>Refresh wireless networks automatically</source>
+        <translation>Автоматично оновлювати бездротові мережі</translation>
+    </message>
+    <message>
+        <source>Set to defaults</source>
+        <translation>Відновити типові значення</translation>
+    </message>
+    <message>
+        <source>Tray</source>
+        <translation>Область сповіщень</translation>
+    </message>
+    <message>
+        <source>Add to tray</source>
+        <translation>Додати до трею</translation>
+    </message>
+    <message>
+        <source>Close to tray</source>
+        <translation>Закривати до трею</translation>
+    </message>
+    <message>
+        <source>Minimize to tray</source>
+        <translation>Згортати до трею</translation>
+    </message>
+    <message>
+        <source>Notify me when in a tray</source>
+        <translation>Сповіщати, коли програма в треї</translation>
+    </message>
+    <message>
+        <source>Show window when in a tray</source>
+        <translation>Показувати вікно, коли програма в треї</translation>
+    </message>
+    <message>
+        <source>Open network notification</source>
+        <translation>Сповіщення про відкриті мережі</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Зовнішній вигляд</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема оформлення</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Гарнітура</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Скинути</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозорість</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Підключення</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Стан:</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Перевірити підключення</translation>
+    </message>
+    <message>
+        <source>Set up hosted network</source>
+        <translation>Налаштування розміщеної мережі</translation>
+    </message>
+    <message>
+        <source>Type network name</source>
+        <translation>Введіть ім&apos;я мережі</translation>
+    </message>
+    <message>
+        <source>Type network password</source>
+        <translation>Введіть пароль мережі</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показати символи</translation>
+    </message>
+    <message>
+        <source>Create network</source>
+        <translation>Створити мережу</translation>
+    </message>
+    <message>
+        <source>Start network</source>
+        <translation>Запустити мережу</translation>
+    </message>
+    <message>
+        <source>Stop network</source>
+        <translation>Зупинити мережу</translation>
+    </message>
+    <message>
+        <source>Show network</source>
+        <translation>Показати мережу</translation>
+    </message>
+    <message>
+        <source>Enable network</source>
+        <translation>Увімкнути мережу</translation>
+    </message>
+    <message>
+        <source>Disable network</source>
+        <translation>Вимкнути мережу</translation>
+    </message>
+    <message>
+        <source>Delete network</source>
+        <translation>Видалити мережу</translation>
+    </message>
+    <message>
+        <source>Manage network</source>
+        <translation>Керування мережею</translation>
+    </message>
+    <message>
+        <source>Type network profile</source>
+        <translation>Введіть профіль мережі</translation>
+    </message>
+    <message>
+        <source>Show network profile key</source>
+        <translation>Показати ключ профілю мережі</translation>
+    </message>
+    <message>
+        <source>Stop auto connection to network</source>
+        <translation>Вимкнути автопідключення до мережі</translation>
+    </message>
+    <message>
+        <source>Delete network profile</source>
+        <translation>Видалити профіль мережі</translation>
+    </message>
+    <message>
+        <source>Configure networks</source>
+        <translation>Налаштування мереж</translation>
+    </message>
+    <message>
+        <source>Display hosted network information</source>
+        <translation>Відомості про розміщену мережу</translation>
+    </message>
+    <message>
+        <source>Display WLAN global settings</source>
+        <translation>Глобальні параметри WLAN</translation>
+    </message>
+    <message>
+        <source>Wireless system information</source>
+        <translation>Відомості про бездротову систему</translation>
+    </message>
+    <message>
+        <source>Show network profiles</source>
+        <translation>Показати профілі мереж</translation>
+    </message>
+    <message>
+        <source>Open network settings</source>
+        <translation>Відкрити параметри мережі</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Збірка:</translation>
+    </message>
+    <message>
+        <source>Check...</source>
+        <translation>Перевірити...</translation>
+    </message>
+    <message>
+        <source>Last checked:</source>
+        <translation>Остання перевірка:</translation>
+    </message>
+    <message>
+        <source>Not checked</source>
+        <translation>Не перевірялося</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал оновлень</translation>
+    </message>
+    <message>
+        <source>Get updates</source>
+        <translation>Отримувати оновлення</translation>
+    </message>
+    <message>
+        <source>Check for updates when application starts</source>
+        <translation>Перевіряти оновлення під час запуску програми</translation>
+    </message>
+    <message>
+        <source>Install updates automatically</source>
+        <translation>Встановлювати оновлення автоматично</translation>
+    </message>
+    <message>
+        <source>Get insider builds notification</source>
+        <translation>Сповіщати про інсайдерські збірки</translation>
+    </message>
+    <message>
+        <source>Delete installer after update</source>
+        <translation>Видаляти інсталятор після оновлення</translation>
+    </message>
+    <message>
+        <source>Install updates silently</source>
+        <translation>Встановлювати оновлення без запитань</translation>
+    </message>
+    <message>
+        <source>Paths</source>
+        <translation>Шляхи</translation>
+    </message>
+    <message>
+        <source>Download path:</source>
+        <translation>Тека завантаження:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Змінити</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation>Тека встановлення:</translation>
+    </message>
+    <message>
+        <source>Updates delivery</source>
+        <translation>Джерело оновлень</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовибір</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сіра</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Реліз</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Інсайдерський</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Розробка</translation>
+    </message>
+    <message>
+        <source>Dropbox</source>
+        <translation>Dropbox</translation>
+    </message>
+    <message>
+        <source>OneDrive</source>
+        <translation>OneDrive</translation>
+    </message>
+    <message>
+        <source>Tarnwick</source>
+        <translation>Сервер Tarnwick</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Програма</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Різне</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Мережі</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation>Перезапустити зараз?</translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation>Щоб застосувати вибраний шрифт, потрібно перезапустити програму.</translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation>Щоб повернути типовий шрифт, потрібно перезапустити програму.</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Виберіть теку</translation>
+    </message>
+    <message>
+        <source>This command has no equivalent on this system.</source>
+        <translation>У цій системі немає такої команди.</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Перевірка...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Підключено</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не підключено</translation>
+    </message>
+    <message>
+        <source>%1 (update available)</source>
+        <translation>%1 (доступне оновлення)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не вдалося перевірити оновлення!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Мережеве підключення недоступне! Перевірте мережу та спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
     <name>AppTheme</name>
     <message>
         <source>Error</source>
@@ -384,6 +779,134 @@
     <message>
         <source>theme change was not applied</source>
         <translation>зміну теми не застосовано</translation>
+    </message>
+</context>
+<context>
+    <name>Changelog</name>
+    <message>
+        <source>Changelog</source>
+        <translation type="unfinished">Список змін</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрити</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation type="unfinished">Збірка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation type="unfinished">Канал:</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Помилка</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Попередження</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Інформація</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandCatalogue</name>
+    <message>
+        <source>Do you want to delete this hosted network profile?</source>
+        <translation>Видалити профіль цієї розміщеної мережі?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this network profile?</source>
+        <translation>Видалити цей профіль мережі?</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLauncher</name>
+    <message>
+        <source>network name</source>
+        <translation>ім&apos;я мережі</translation>
+    </message>
+    <message>
+        <source>network password</source>
+        <translation>пароль мережі</translation>
+    </message>
+    <message>
+        <source>network profile</source>
+        <translation>профіль мережі</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>The %1 contains a character that cannot be passed to a command (quotes, %, !, ^, &amp;, |, angle brackets or a line break). The command was not run.</source>
+        <translation>Поле «%1» містить символ, який не можна передати команді (лапки, %, !, ^, &amp;, |, кутові дужки або перенесення рядка). Команду не виконано.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>You need the admin privileges to use this feature with Config Manager!</source>
+        <translation>Для роботи цієї функції з диспетчером конфігурації потрібні права адміністратора!</translation>
+    </message>
+    <message>
+        <source>Do you want to run this command in console?</source>
+        <translation>Виконати цю команду в консолі?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Увага</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManager</name>
+    <message>
+        <source>Config Manager</source>
+        <translation>Диспетчер конфігурації</translation>
+    </message>
+    <message>
+        <source>The command could not be started: %1</source>
+        <translation>Не вдалося запустити команду: %1</translation>
     </message>
 </context>
 <context>
@@ -669,6 +1192,49 @@
     </message>
 </context>
 <context>
+    <name>InsiderNotification</name>
+    <message>
+        <source>Insider notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">Згорнути</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрити</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation type="unfinished">Більше не показувати</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LastCheckedText</name>
     <message>
         <source>last updates checked on</source>
@@ -756,6 +1322,37 @@
     <message>
         <source>Connecting</source>
         <translation>Підключення</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkManager</name>
+    <message>
+        <source>bytes/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished">МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Невідомо</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1463,203 @@
     <message>
         <source>Do you want to open another instance?</source>
         <translation>Відкрити ще один екземпляр програми?</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Development</source>
+        <translation type="unfinished">Розробка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation type="unfinished">Інсайдерський</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation type="unfinished">Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished">Реліз</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished">Оновлення</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last updates checked on</source>
+        <translation type="unfinished">дата останньої перевірки оновлень</translation>
+    </message>
+    <message>
+        <source>check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation type="unfinished">Не вдалося перевірити оновлення!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished">Мережеве підключення недоступне! Перевірте мережу та спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Download path:</source>
+        <translation type="unfinished">Тека завантаження:</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation type="unfinished">Тека встановлення:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Скасувати</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Невідомо</translation>
+    </message>
+    <message>
+        <source>Failed to start the update installer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Помилка</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation type="unfinished">Оновлення</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation type="unfinished">Підключення до мережі не знайдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation type="unfinished">Перевірку оновлень пропущено!</translation>
+    </message>
+    <message>
+        <source>Update process has been failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Закрити</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished">Стан:</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,6 @@
+#include "console/CommandCatalogue.h"
+
+const CommandCatalogue &CommandCatalogue::system()
+{
+    return nmcli();
+}
