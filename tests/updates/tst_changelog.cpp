@@ -116,7 +116,6 @@ void TestChangelog::failedRefreshKeepsTheFile_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no network") << "unreachable" << "Cancel"
                                 << "Can't get changelog information. Make sure you have network connection.";
-    QTest::newRow("error page") << "404" << "OK" << "Can't get changelog information. Error code: 5";
     QTest::newRow("rogue certificate") << "bad" << "OK" << "Can't get changelog information. Error code: 5";
     QTest::newRow("no notes, no result") << "empty" << "" << "";
 }
@@ -136,8 +135,6 @@ void TestChangelog::failedRefreshKeepsTheFile()
         testsupport::HttpsTestServer::useUnreachable();
     else if (failure == "bad")
         m_server.useBad();
-    else if (failure == "404")
-        m_server.serve(manifestPath, manifest("3.0"), 404);
     else
         m_server.serve(manifestPath, "{\"a\": {\"version\": \"3.0\", \"channel\": \"Release\"}}");
     auto box = answer.isEmpty() ? nullptr : answerNextBox(answer);
