@@ -1635,7 +1635,7 @@
     </message>
     <message>
         <source>UpdateTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Install</source>

@@ -785,67 +785,67 @@
     <name>Changelog</name>
     <message>
         <source>Changelog</source>
-        <translation type="unfinished">Список изменений</translation>
+        <translation>Список изменений</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрыть</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Build:</source>
-        <translation type="unfinished">Сборка:</translation>
+        <translation>Сборка:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished">Канал:</translation>
+        <translation>Канал:</translation>
     </message>
     <message>
         <source>Changelog:</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения:</translation>
     </message>
     <message>
         <source>changelog has been updated</source>
-        <translation type="unfinished"></translation>
+        <translation>список изменений обновлён</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Can&apos;t get changelog information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить список изменений.</translation>
     </message>
     <message>
         <source>Make sure you have network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте подключение к сети.</translation>
     </message>
     <message>
         <source>Update localization error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка локализации обновления!</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Предупреждение</translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Do you really want to delete the changelog? This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите удалить список изменений? Это действие нельзя отменить.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Информация</translation>
+        <translation>Информация</translation>
     </message>
     <message>
         <source>Changelog was successfully cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список изменений очищен.</translation>
     </message>
 </context>
 <context>
@@ -1195,43 +1195,43 @@
     <name>InsiderNotification</name>
     <message>
         <source>Insider notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомление для инсайдеров</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">Свернуть</translation>
+        <translation>Свернуть</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрыть</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished">Больше не показывать</translation>
+        <translation>Больше не показывать</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить</translation>
     </message>
     <message>
         <source>New insider build</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая инсайдерская сборка</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>is available! Do you want to install it?</source>
-        <translation type="unfinished"></translation>
+        <translation>доступна! Установить её?</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание:</translation>
     </message>
     <message>
         <source>If you click install you will be automatically set to Insider updates channel</source>
-        <translation type="unfinished"></translation>
+        <translation>При установке вы будете автоматически переведены на инсайдерский канал обновлений</translation>
     </message>
 </context>
 <context>
@@ -1328,31 +1328,31 @@
     <name>NetworkManager</name>
     <message>
         <source>bytes/s</source>
-        <translation type="unfinished"></translation>
+        <translation>байт/с</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ/с</translation>
     </message>
     <message>
         <source>MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ/с</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished">МБ</translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестно</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation>Неизвестно</translation>
     </message>
 </context>
 <context>
@@ -1469,197 +1469,197 @@
     <name>Update</name>
     <message>
         <source>Development</source>
-        <translation type="unfinished">Разработка</translation>
+        <translation>Разработка</translation>
     </message>
     <message>
         <source>Insider</source>
-        <translation type="unfinished">Инсайдерский</translation>
+        <translation>Инсайдерский</translation>
     </message>
     <message>
         <source>Beta</source>
-        <translation type="unfinished">Бета</translation>
+        <translation>Бета</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Релиз</translation>
+        <translation>Релиз</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
         <source>Updates</source>
-        <translation type="unfinished">Обновления</translation>
+        <translation>Обновления</translation>
     </message>
     <message>
         <source>Updates are disabled. Do you want to enable it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления отключены. Включить их?</translation>
     </message>
     <message>
         <source>last updates checked on</source>
-        <translation type="unfinished">дата последней проверки обновлений</translation>
+        <translation>последняя проверка обновлений</translation>
     </message>
     <message>
         <source>check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>проверка обновлений</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая версия</translation>
     </message>
     <message>
         <source>build:</source>
-        <translation type="unfinished"></translation>
+        <translation>сборка:</translation>
     </message>
     <message>
         <source>is available, would you like to download it?</source>
-        <translation type="unfinished"></translation>
+        <translation>доступна. Загрузить её?</translation>
     </message>
     <message>
         <source>is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>— установлена последняя версия</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Failed to check for the updates!</source>
-        <translation type="unfinished">Не удалось проверить обновления!</translation>
+        <translation>Не удалось проверить наличие обновлений!</translation>
     </message>
     <message>
         <source>Network connection is not available! Check your network and try again.</source>
-        <translation type="unfinished">Сетевое подключение недоступно! Проверьте сеть и повторите попытку.</translation>
+        <translation>Нет подключения к сети! Проверьте сеть и повторите попытку.</translation>
     </message>
 </context>
 <context>
     <name>Updates</name>
     <message>
         <source>Download path:</source>
-        <translation type="unfinished">Папка загрузки:</translation>
+        <translation>Папка загрузки:</translation>
     </message>
     <message>
         <source>Install path:</source>
-        <translation type="unfinished">Папка установки:</translation>
+        <translation>Папка установки:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость:</translation>
     </message>
     <message>
         <source>Downloading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружено:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <source>Elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошло:</translation>
     </message>
     <message>
         <source>Remaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Осталось:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Failed to open the download directory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть папку загрузки!</translation>
     </message>
     <message>
         <source>Failed to open the install directory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть папку установки!</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Неизвестно</translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>Failed to start the update installer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить установщик обновления!</translation>
     </message>
     <message>
         <source>update was successfully installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>обновление успешно установлено!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Ошибка</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>File was not found! Do you want to restart update now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не найден! Перезапустить обновление?</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished">Обновления</translation>
+        <translation>Обновления</translation>
     </message>
     <message>
         <source>Do you want to cancel update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить обновление?</translation>
     </message>
     <message>
         <source>Failed to delete the update file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить файл обновления!</translation>
     </message>
     <message>
         <source>No network connection has been found!</source>
-        <translation type="unfinished">Подключение к сети не найдено!</translation>
+        <translation>Подключение к сети не найдено!</translation>
     </message>
     <message>
         <source>Check for update has been skipped!</source>
-        <translation type="unfinished">Проверка обновлений пропущена!</translation>
+        <translation>Проверка обновлений пропущена!</translation>
     </message>
     <message>
         <source>Update process has been failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выполнить обновление!</translation>
     </message>
     <message>
         <source>Status code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код состояния</translation>
     </message>
     <message>
         <source>Error code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код ошибки</translation>
     </message>
     <message>
         <source>Do you want to restart update now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезапустить обновление?</translation>
     </message>
     <message>
         <source>UpdateTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрыть</translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Состояние:</translation>
+        <translation>Состояние:</translation>
     </message>
     <message>
         <source>cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>отмена...</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружено:</translation>
     </message>
     <message>
         <source>Downloaded successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка завершена!</translation>
     </message>
 </context>
 <context>

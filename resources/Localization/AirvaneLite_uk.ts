@@ -785,67 +785,67 @@
     <name>Changelog</name>
     <message>
         <source>Changelog</source>
-        <translation type="unfinished">Список змін</translation>
+        <translation>Список змін</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновити</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрити</translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Build:</source>
-        <translation type="unfinished">Збірка:</translation>
+        <translation>Збірка:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished">Канал:</translation>
+        <translation>Канал:</translation>
     </message>
     <message>
         <source>Changelog:</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміни:</translation>
     </message>
     <message>
         <source>changelog has been updated</source>
-        <translation type="unfinished"></translation>
+        <translation>список змін оновлено</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Помилка</translation>
+        <translation>Помилка</translation>
     </message>
     <message>
         <source>Can&apos;t get changelog information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося отримати список змін.</translation>
     </message>
     <message>
         <source>Make sure you have network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірте підключення до мережі.</translation>
     </message>
     <message>
         <source>Update localization error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка локалізації оновлення!</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Попередження</translation>
+        <translation>Попередження</translation>
     </message>
     <message>
         <source>Do you really want to delete the changelog? This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви дійсно бажаєте видалити список змін? Цю дію неможливо скасувати.</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Інформація</translation>
+        <translation>Інформація</translation>
     </message>
     <message>
         <source>Changelog was successfully cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список змін очищено.</translation>
     </message>
 </context>
 <context>
@@ -1195,43 +1195,43 @@
     <name>InsiderNotification</name>
     <message>
         <source>Insider notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Сповіщення для інсайдерів</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">Згорнути</translation>
+        <translation>Згорнути</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрити</translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished">Більше не показувати</translation>
+        <translation>Більше не показувати</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити</translation>
     </message>
     <message>
         <source>New insider build</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова інсайдерська збірка</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>невідомо</translation>
     </message>
     <message>
         <source>is available! Do you want to install it?</source>
-        <translation type="unfinished"></translation>
+        <translation>доступна! Встановити її?</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Примітка:</translation>
     </message>
     <message>
         <source>If you click install you will be automatically set to Insider updates channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Під час встановлення вас буде автоматично переведено на інсайдерський канал оновлень</translation>
     </message>
 </context>
 <context>
@@ -1328,31 +1328,31 @@
     <name>NetworkManager</name>
     <message>
         <source>bytes/s</source>
-        <translation type="unfinished"></translation>
+        <translation>байт/с</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ/с</translation>
     </message>
     <message>
         <source>MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ/с</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished">МБ</translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>невідомо</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Невідомо</translation>
+        <translation>Невідомо</translation>
     </message>
 </context>
 <context>
@@ -1469,197 +1469,197 @@
     <name>Update</name>
     <message>
         <source>Development</source>
-        <translation type="unfinished">Розробка</translation>
+        <translation>Розробка</translation>
     </message>
     <message>
         <source>Insider</source>
-        <translation type="unfinished">Інсайдерський</translation>
+        <translation>Інсайдерський</translation>
     </message>
     <message>
         <source>Beta</source>
-        <translation type="unfinished">Бета</translation>
+        <translation>Бета</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished">Реліз</translation>
+        <translation>Реліз</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
         <source>Updates</source>
-        <translation type="unfinished">Оновлення</translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <source>Updates are disabled. Do you want to enable it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення вимкнено. Увімкнути їх?</translation>
     </message>
     <message>
         <source>last updates checked on</source>
-        <translation type="unfinished">дата останньої перевірки оновлень</translation>
+        <translation>остання перевірка оновлень</translation>
     </message>
     <message>
         <source>check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>перевірка оновлень</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Нова версія</translation>
     </message>
     <message>
         <source>build:</source>
-        <translation type="unfinished"></translation>
+        <translation>збірка:</translation>
     </message>
     <message>
         <source>is available, would you like to download it?</source>
-        <translation type="unfinished"></translation>
+        <translation>доступна. Завантажити її?</translation>
     </message>
     <message>
         <source>is up to date</source>
-        <translation type="unfinished"></translation>
+        <translation>— встановлено останню версію</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Помилка</translation>
+        <translation>Помилка</translation>
     </message>
     <message>
         <source>Failed to check for the updates!</source>
-        <translation type="unfinished">Не вдалося перевірити оновлення!</translation>
+        <translation>Не вдалося перевірити наявність оновлень!</translation>
     </message>
     <message>
         <source>Network connection is not available! Check your network and try again.</source>
-        <translation type="unfinished">Мережеве підключення недоступне! Перевірте мережу та спробуйте ще раз.</translation>
+        <translation>Немає підключення до мережі! Перевірте мережу та спробуйте ще раз.</translation>
     </message>
 </context>
 <context>
     <name>Updates</name>
     <message>
         <source>Download path:</source>
-        <translation type="unfinished">Тека завантаження:</translation>
+        <translation>Тека завантаження:</translation>
     </message>
     <message>
         <source>Install path:</source>
-        <translation type="unfinished">Тека встановлення:</translation>
+        <translation>Тека встановлення:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість:</translation>
     </message>
     <message>
         <source>Downloading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажено:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Розмір:</translation>
     </message>
     <message>
         <source>Elapsed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Минуло:</translation>
     </message>
     <message>
         <source>Remaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Залишилось:</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажити</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Failed to open the download directory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити теку завантаження!</translation>
     </message>
     <message>
         <source>Failed to open the install directory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити теку встановлення!</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Невідомо</translation>
+        <translation>Невідомо</translation>
     </message>
     <message>
         <source>Failed to start the update installer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося запустити інсталятор оновлення!</translation>
     </message>
     <message>
         <source>update was successfully installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>оновлення успішно встановлено!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Помилка</translation>
+        <translation>Помилка</translation>
     </message>
     <message>
         <source>File was not found! Do you want to restart update now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не знайдено! Перезапустити оновлення?</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished">Оновлення</translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <source>Do you want to cancel update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати оновлення?</translation>
     </message>
     <message>
         <source>Failed to delete the update file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити файл оновлення!</translation>
     </message>
     <message>
         <source>No network connection has been found!</source>
-        <translation type="unfinished">Підключення до мережі не знайдено!</translation>
+        <translation>Підключення до мережі не знайдено!</translation>
     </message>
     <message>
         <source>Check for update has been skipped!</source>
-        <translation type="unfinished">Перевірку оновлень пропущено!</translation>
+        <translation>Перевірку оновлень пропущено!</translation>
     </message>
     <message>
         <source>Update process has been failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося виконати оновлення!</translation>
     </message>
     <message>
         <source>Status code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код стану</translation>
     </message>
     <message>
         <source>Error code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код помилки</translation>
     </message>
     <message>
         <source>Do you want to restart update now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезапустити оновлення?</translation>
     </message>
     <message>
         <source>UpdateTitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Закрити</translation>
+        <translation>Закрити</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Стан:</translation>
+        <translation>Стан:</translation>
     </message>
     <message>
         <source>cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation>скасування...</translation>
     </message>
     <message>
         <source>Downloaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажено:</translation>
     </message>
     <message>
         <source>Downloaded successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження завершено!</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@ private slots:
     void versionOrder();
     void parse_data();
     void parse();
-    void jsonErrors_data();
-    void jsonErrors();
-    void addressReply_data();
-    void addressReply();
     void progress_data();
     void progress();
     void nothingReportedWithoutTimeOrBytes();
@@ -106,47 +102,6 @@ void TestUpdateManifest::parse()
     const UpdateManifest m = UpdateManifest::parse(body, Update::Delivery(delivery), ours);
     QCOMPARE(int(m.outcome), outcome);
     QCOMPARE((QStringList{m.build, m.channel, m.info, m.url, QString::number(m.isNewer)}), fields);
-}
-
-void TestUpdateManifest::jsonErrors_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("code");
-    QTest::newRow("empty body") << QByteArray() << int(QJsonParseError::IllegalValue);
-    QTest::newRow("unterminated") << QByteArray("{\"a\": {") << int(QJsonParseError::UnterminatedObject);
-    QTest::newRow("html page") << QByteArray("<html></html>") << int(QJsonParseError::IllegalValue);
-    QTest::newRow("array is no manifest") << QByteArray("[1]") << int(QJsonParseError::IllegalValue);
-}
-
-void TestUpdateManifest::jsonErrors()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(int, code);
-    const UpdateManifest m = UpdateManifest::parse(body, Update::Delivery::Server, ours);
-    QCOMPARE(int(m.outcome), int(UpdateManifest::Outcome::JsonError));
-    QCOMPARE(int(m.error.error), code);
-}
-
-void TestUpdateManifest::addressReply_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("ipv4") << 200 << QByteArray("203.0.113.7\n") << "203.0.113.7";
-    QTest::newRow("ipv6") << 200 << QByteArray("2001:db8::5") << "2001:db8::5";
-    QTest::newRow("loopback v6") << 200 << QByteArray("::1") << "127.0.0.1";
-    QTest::newRow("captive portal page") << 200 << QByteArray("<html>Sign in</html>") << "";
-    QTest::newRow("error status") << 404 << QByteArray("203.0.113.7") << "";
-    QTest::newRow("empty") << 200 << QByteArray() << "";
-    QTest::newRow("long body") << 200 << QByteArray(100, '1') << "";
-}
-
-void TestUpdateManifest::addressReply()
-{
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, address);
-    QCOMPARE(parseAddressReply(status, body), address);
 }
 
 void TestUpdateManifest::progress_data()

@@ -2,9 +2,10 @@
 
 #include "ui/widgets/MsgDialog.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -13,34 +14,38 @@ namespace updateskit {
 
 struct SeenBox
 {
-    QString title;
-    QString text;
+    QStringList texts;
+    QString text; // the last one
     int shown = 0;
 };
 
-// Presses `button` in the next message box (the update windows are modal themselves, so the
-// box is told apart by its class) and records its title and text.
-inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeoutMs = 10000)
+// Answers the next message boxes, one button each, and records their texts. The update windows
+// are modal themselves, so a box is told apart by its class, not by being the modal widget.
+inline std::shared_ptr<SeenBox> answerBoxes(const QStringList &buttons, int timeoutMs = 15000)
 {
+    static const QHash<QString, QMessageBox::StandardButton> standard{
+        {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Retry", QMessageBox::Retry},
+        {"Cancel", QMessageBox::Cancel}, {"OK", QMessageBox::Ok}};
     auto seen = std::make_shared<SeenBox>();
+    // Boxes are short-lived: a new one may reuse an answered one's address, so only live ones count.
+    auto answered = std::make_shared<QList<QPointer<QWidget>>>();
     auto *timer = new QTimer;
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [=] {
         *waited += 10;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             auto *box = qobject_cast<MsgDialog *>(widget);
-            if (!box || !box->isVisible())
+            if (!box || !box->isVisible() || answered->contains(box))
                 continue;
-            ++seen->shown;
-            seen->title = box->windowTitle();
+            answered->append(box);
             if (auto *label = box->findChild<QLabel *>("textLabel"))
-                seen->text = label->text();
-            if (QPushButton *pressed = box->button(QMessageBox::StandardButton(
-                    button == "Yes" ? QMessageBox::Yes : button == "No" ? QMessageBox::No
-                        : button == "Retry" ? QMessageBox::Retry : button == "Cancel" ? QMessageBox::Cancel
-                                                                                         : QMessageBox::Ok)))
+                seen->texts << label->text();
+            seen->text = seen->texts.last();
+            const QString button = buttons.value(seen->shown++);
+            if (QPushButton *pressed = box->button(standard.value(button, QMessageBox::Ok)))
                 pressed->click();
-            timer->deleteLater();
+            if (seen->shown == buttons.size())
+                timer->deleteLater();
             return;
         }
         if (*waited > timeoutMs)
@@ -48,6 +53,11 @@ inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeout
     });
     timer->start(10);
     return seen;
+}
+
+inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeoutMs = 15000)
+{
+    return answerBoxes({button}, timeoutMs);
 }
 
 } // namespace updateskit

@@ -188,6 +188,8 @@ private slots:
 
         setDefaultClient(nullptr);
         qunsetenv("AIRVANE_WLAN");
+        // No NetworkManager to find: the machine's own system bus is never asked.
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket");
         QCOMPARE(bool(std::dynamic_pointer_cast<Sim>(defaultClient())), !createNativeClient());
         if (!createNativeClient()) {
             setDefaultClient(nullptr);
