@@ -27,7 +27,7 @@ constexpr int ProfilePanelRow = 6;       // "Profile:"
 constexpr int StatusPanelRow = 2;
 constexpr int ConnectedPanelRow = 17;
 // Values keep this width whatever they read, so the panel never pushes the lists aside.
-constexpr int ValueWidth = 300;
+constexpr int ValueWidth = 280;
 
 } // namespace
 

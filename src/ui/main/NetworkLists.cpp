@@ -193,19 +193,25 @@ QTreeWidgetItem *NetworkLists::networkRow(const QString &ssid, const QTreeWidget
     if (ssid.isEmpty())
         return nullptr;
     const bool likeIsProfile = like && like->treeWidget() == ui->profileList;
+    QTreeWidgetItem *found = nullptr;
     for (int i = 0; i < ui->networkList->topLevelItemCount(); ++i) {
         QTreeWidgetItem *row = ui->networkList->topLevelItem(i);
         if (row->text(SsidColumn) != ssid)
             continue;
-        if (!like)
-            return row;
+        // Without a row to compare with, only a name no other row shares names a row.
+        if (!like) {
+            if (found)
+                return nullptr;
+            found = row;
+            continue;
+        }
         const RowKey a = keyOf(row, false);
         const RowKey b = keyOf(like, likeIsProfile);
         if (a.isSecured == b.isSecured && a.authAlgorithm == b.authAlgorithm
             && a.cipherAlgorithm == b.cipherAlgorithm)
             return row;
     }
-    return nullptr;
+    return found;
 }
 
 bool NetworkLists::isConnectedRow(const QTreeWidgetItem *row, bool isProfile)

@@ -1,7 +1,7 @@
 // The open-network notification as the main window drives it: when it is shown and when not, and
 // the reminder that brings it back at the chosen moment.
 
-#include "FlowKit.h"
+#include "ui/FlowKit.h"
 #include "ui/dialogs/NotifyAP.h"
 
 #include <QDateTimeEdit>

@@ -2,7 +2,7 @@
 // service. Connect, the connected view, disconnect answered No and Yes, and a cancel while
 // connecting.
 
-#include "FlowKit.h"
+#include "ui/FlowKit.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

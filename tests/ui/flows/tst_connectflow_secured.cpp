@@ -1,7 +1,7 @@
 // Secured networks end to end: the password window, the stored password, saved profiles from the
 // profile list, a wrong key and WPA3-SAE on an adapter without WPA3.
 
-#include "FlowKit.h"
+#include "ui/FlowKit.h"
 #include "ui/dialogs/ConnectAP.h"
 #include "util/TextCipher.h"
 #include "wireless/ProfileXml.h"
