@@ -9,6 +9,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -44,6 +45,15 @@ bool inProfileSet(uint32_t flags)
 bool isIndexIn(int index, const std::vector<wlan::InterfaceInfo> &list)
 {
     return index >= 0 && static_cast<size_t>(index) < list.size();
+}
+
+// Ends the subscription and closes the handle of a client the engine lets go of.
+void release(const std::shared_ptr<wlan::WlanClient> &client, wlan::Handle handle)
+{
+    if (!client || handle == 0)
+        return;
+    client->registerNotification(handle, wlan::SourceNone, false, nullptr, nullptr);
+    client->closeHandle(handle);
 }
 
 } // namespace
@@ -111,11 +121,7 @@ void WirelessConnect::reset()
         activeInterfaceGuid = wlan::Guid();
         activeInterfaceInfo = wlan::InterfaceInfo();
     }
-    const wlan::Handle oldHandle = clientHandle.exchange(0);
-    if (oldClient && oldHandle != 0) {
-        oldClient->registerNotification(oldHandle, wlan::SourceNone, false, nullptr, nullptr);
-        oldClient->closeHandle(oldHandle);
-    }
+    release(oldClient, clientHandle.exchange(0));
     scanInterfaceIndex.store(0);
     scanPending.store(false);
     listingQueued.store(false);
@@ -139,10 +145,13 @@ WirelessConnect::Session WirelessConnect::session() const
 void WirelessConnect::initWlan()
 {
     std::shared_ptr<wlan::WlanClient> service = wlan::defaultClient();
+    std::shared_ptr<wlan::WlanClient> previous;
     {
         std::lock_guard<std::mutex> lock(stateMutex);
-        client = service;
+        previous = std::exchange(client, service);
     }
+    // A second start must not leak the handle of the first (nor leave its subscription running).
+    release(previous, clientHandle.exchange(0));
     if (!service) {
         emit wirelessCardNotDetected();
         return;
@@ -400,8 +409,7 @@ WirelessAP WirelessConnect::buildRecord(const Session &s, const wlan::AvailableN
     ap.securityText = network.securityEnabled ? tr("Yes") : tr("No");
     ap.credentials = credentialsText(ap.isSecured, ap.authAlgorithm);
 
-    const int quality = static_cast<int>(std::min<uint32_t>(network.signalQuality, 100));
-    ap.signal = QStringLiteral("%1% (%2 dBm)").arg(quality).arg(quality / 2 - 100);
+    ap.signal = signalText(std::min<uint32_t>(network.signalQuality, 100));
 
     ap.bssType = bssTypeText(network.bssType);
     ap.connectable = network.connectable ? tr("Yes") : tr("No");
@@ -460,11 +468,22 @@ uint32_t WirelessConnect::writeProfile(const Session &s, const QString &xml, uin
 
 uint32_t WirelessConnect::rewriteExistingProfile(const Session &s, const QString &profileName, const QString &xml)
 {
-    const uint32_t deleted = s.client->deleteProfile(s.handle, s.guid, profileName.toStdU16String());
+    // The user's profile is deleted before the new one is written; a new one the service refuses
+    // must not cost the old one, so it is kept and written back. One that is there but cannot be
+    // read is not deleted at all.
+    const std::u16string name = profileName.toStdU16String();
+    std::u16string previous;
+    const uint32_t read = s.client->getProfile(s.handle, s.guid, name, previous);
+    if (read != wlan::Success && read != wlan::NotFound)
+        return read;
+    const uint32_t deleted = s.client->deleteProfile(s.handle, s.guid, name);
     if (deleted != wlan::Success)
         return deleted;
     uint32_t reasonCode = 0;
-    return writeProfile(s, xml, reasonCode);
+    const uint32_t written = writeProfile(s, xml, reasonCode);
+    if (written != wlan::Success && !previous.empty())
+        s.client->setProfile(s.handle, s.guid, 0, previous, true, reasonCode);
+    return written;
 }
 
 uint32_t WirelessConnect::readSavedProfile(const Session &s, const QString &profileName)

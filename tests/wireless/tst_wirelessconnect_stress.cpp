@@ -1,11 +1,10 @@
 #include <QtTest>
 
 #include "core/SignalRecorder.h"
+#include "core/SimWorld.h"
 #include "core/TestSettings.h"
 
-#include "platform/wlan/SimulatedWlanClient.h"
 #include "platform/wlan/WlanClientProvider.h"
-#include "wireless/ProfileXml.h"
 #include "wireless/WirelessConnect.h"
 
 #include <QThread>
@@ -16,25 +15,9 @@
 #include <memory>
 #include <mutex>
 
-using Sim = wlan::SimulatedWlanClient;
-using testsupport::SignalRecorder;
+using namespace testsupport;
 
 namespace {
-
-Sim::Network network(const std::string &ssid, bool secured, uint8_t id)
-{
-    Sim::Network n;
-    n.ssid = ssid;
-    n.securityEnabled = secured;
-    n.authAlgorithm = secured ? 7 : 1;
-    n.cipherAlgorithm = secured ? 4 : 0;
-    n.key = secured ? "secret123" : "";
-    Sim::Bss bss;
-    bss.bssid = {0x02, 0x00, 0x00, 0x00, 0x00, id};
-    bss.centerFrequencyKHz = 2412000 + 5000u * id;
-    n.bss = {bss};
-    return n;
-}
 
 const QStringList kListingSignals{"wlanInterfacesError", "wlanAvailableNetworksError", "noWirelessAPAvailable",
                                   "notifyOpenAP", "networksScanCompleted", "appWirelessData",
@@ -135,60 +118,40 @@ private:
     // getWlanInRangeProfiles.
     void verifyListingBlocks(int *scanned, int *blocks)
     {
-        QStringList seq;
-        for (const QString &n : rec->names()) {
-            if (kListingSignals.contains(n))
-                seq << n;
-        }
-        *scanned = 0;
-        *blocks = 0;
-        int i = 0;
-        while (i < seq.size()) {
-            const int begin = i;
-            if (seq.at(i) == "appProfileWlanData") {
-                ++i;   // a profile-list request answered on its own
-                continue;
-            }
-            if (seq.at(i) != "networksScanCompleted" && seq.at(i) != "appWirelessData")
-                ++i;   // status
-            if (i < seq.size() && seq.at(i) == "networksScanCompleted") {
-                ++*scanned;
-                ++i;
-            }
-            QVERIFY2(seq.mid(i, 3) == QStringList({"appWirelessData", "appProfileWlanData", "wlanNetworksAdded"}),
-                     qPrintable(seq.mid(begin, 6).join(',')));
-            i += 3;
-            ++*blocks;
-        }
+        QString seq;
+        for (const QString &n : rec->names())
+            seq += kListingSignals.contains(n) ? n + ' ' : QString();
+        static const QRegularExpression wholeBlocks(
+            "^(((wlanInterfacesError|wlanAvailableNetworksError|noWirelessAPAvailable|notifyOpenAP) )?(networksScanCompleted )?"
+            "appWirelessData appProfileWlanData wlanNetworksAdded |appProfileWlanData )*$");
+        QVERIFY2(wholeBlocks.match(seq).hasMatch(), qPrintable(seq.left(2000)));
+        *scanned = seq.count("networksScanCompleted");
+        *blocks = seq.count("wlanNetworksAdded");
     }
 
 private slots:
     void initTestCase()
     {
         testsupport::resetSettings();
-        sim = std::make_shared<Sim>();
-        for (int i = 0; i < 2; ++i) {
-            Sim::Adapter a;
-            a.description = QStringLiteral("Adapter %1").arg(i).toStdU16String();
-            sim->addAdapter(a);
-            QVERIFY(sim->addStoredProfile(
-                i, ProfileXml::securedProfile("Home", "Home", 7, 4, "secret123", false, true).toStdU16String(), 0));
-        }
-        sim->addNetwork(network("Home", true, 1));
-        sim->addNetwork(network("Cafe", false, 6));
-        sim->addNetwork(network("Lab", true, 11));
-        wlan::setDefaultClient(sim);
-
         engine = WirelessConnect::instance();
         engine->reset();
         rec.reset(new SignalRecorder(engine));
-
         worker = new QThread;
         engine->moveToThread(worker);
         engineJobs = new ThreadJobs;
         engineJobs->moveToThread(worker);
-        queue("initWlan");
         worker->start();
+    }
+
+    // A fresh world for every test, the engine started on it through its queue.
+    void init()
+    {
+        sim = world(2, {securedNetwork("Home", "secret123"), openNetwork("Cafe", 2437000), securedNetwork("Lab", "secret123")});
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(sim->addStoredProfile(i, securedProfile("Home", "secret123"), 0));
+        wlan::setDefaultClient(sim);
+        rec->clear();
+        queue("initWlan");
         QVERIFY(rec->waitFor("wlanNetworksAdded"));
         drain();
         QCOMPARE(rec->count("wirelessInterfaceData"), 2);
@@ -209,8 +172,6 @@ private slots:
         wlan::setDefaultClient(nullptr);
         sim.reset();
     }
-
-    void init() { rec->clear(); }
 
     // Requested scans while the service scans on its own every millisecond and connections come
     // and go: every requested scan is answered by exactly one listing, built from a consistent view.

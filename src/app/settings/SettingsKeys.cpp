@@ -108,10 +108,13 @@ QVariant readSettingOrDefault(const QString &group, const QString &key)
 
 void writeDefaultSettings()
 {
+    // One pass over the store: opening it once per key made the first start slow.
+    QVector<SettingValue> values;
     for (const SettingKeyInfo &info : settingKeyTable()) {
-        if (info.writtenAtFirstStart && !hasSetting(info.group, info.key))
-            writeSetting(info.group, info.key, defaultOf(info));
+        if (info.writtenAtFirstStart)
+            values.append({info.group, info.key, defaultOf(info)});
     }
+    writeMissingSettings(values);
 }
 
 QByteArray readLayoutBlob(const QString &key)

@@ -62,6 +62,16 @@ bool hasSetting(const QString &group, const QString &key)
     return store->contains(key);
 }
 
+void writeMissingSettings(const QVector<SettingValue> &values)
+{
+    Store store{QString()};
+    for (const SettingValue &v : values) {
+        const QString path = v.group + QLatin1Char('/') + v.key;
+        if (!store->contains(path))
+            store->setValue(path, v.value);
+    }
+}
+
 void writeSettingAt(const QString &nativePath, const QString &group, const QString &key, const QVariant &value)
 {
     QSettings settings(nativePath, QSettings::NativeFormat);

@@ -24,7 +24,10 @@ bool setRunAtStartup(bool on, const QString &executablePath)
     if (on) {
         if (executablePath.isEmpty())
             return false;
-        writeSettingAt(runKey(), QString(), valueName(), QDir::toNativeSeparators(executablePath));
+        // Quoted: Windows reads an unquoted path with spaces as "C:\Program" plus arguments, and
+        // would start a C:\Program.exe that someone placed there.
+        writeSettingAt(runKey(), QString(), valueName(),
+                       QString(QLatin1Char('"') + QDir::toNativeSeparators(executablePath) + QLatin1Char('"')));
     } else {
         QSettings run(runKey(), QSettings::NativeFormat);
         run.remove(valueName());
@@ -37,6 +40,10 @@ bool setRunAtStartup(bool on, const QString &executablePath)
 
 bool isRunAtStartup()
 {
+    // Older versions wrote the bare path, this one writes it quoted: either names a program.
     QSettings run(runKey(), QSettings::NativeFormat);
-    return run.contains(valueName());
+    QString command = run.value(valueName()).toString().trimmed();
+    if (command.size() >= 2 && command.startsWith(QLatin1Char('"')) && command.endsWith(QLatin1Char('"')))
+        command = command.mid(1, command.size() - 2);
+    return !command.trimmed().isEmpty();
 }

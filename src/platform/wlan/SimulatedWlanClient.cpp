@@ -620,6 +620,12 @@ void SimulatedWlanClient::failCall(Call call, uint32_t error, int times)
     d->failures[static_cast<size_t>(call)] = Private::Failure{error, times};
 }
 
+int SimulatedWlanClient::openHandleCount() const
+{
+    std::lock_guard<std::mutex> lock(d->m);
+    return static_cast<int>(d->handles.size());
+}
+
 void SimulatedWlanClient::clearFailures()
 {
     std::lock_guard<std::mutex> lock(d->m);

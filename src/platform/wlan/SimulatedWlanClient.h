@@ -107,6 +107,8 @@ public:
     void failCall(Call call, uint32_t error, int times = 1);
     void clearFailures();
     int callCount(Call call) const;
+    // Handles opened and not closed yet: a client that forgets to close one leaks it.
+    int openHandleCount() const;
     // The next `times` scans end with a scan-fail notification carrying `reasonCode`.
     void failScans(uint32_t reasonCode, int times = 1);
 

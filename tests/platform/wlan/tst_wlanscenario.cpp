@@ -1,14 +1,17 @@
-#include "NotificationRecorder.h"
+#include "core/NotificationRecorder.h"
+#include "core/SimWorld.h"
 
-#include "platform/wlan/SimulatedWlanClient.h"
+#include "platform/wlan/WlanClientProvider.h"
+#include "wireless/ProfileXml.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+#include <thread>
 
 using namespace wlan;
-using Sim = SimulatedWlanClient;
+using namespace testsupport;
 
 namespace {
 
@@ -30,24 +33,20 @@ private slots:
         QString error;
         const auto sim = Sim::fromScenarioJson(Sim::defaultScenarioJson(), &error);
         QVERIFY2(sim && error.isEmpty(), qPrintable(error));
-        QCOMPARE(sim->adapterCount(), 2);
-        QVERIFY(sim->adapter(0).supportsWpa3 && !sim->adapter(1).supportsWpa3);
+        QVERIFY(sim->adapterCount() == 2 && sim->adapter(0).supportsWpa3 && !sim->adapter(1).supportsWpa3);
         QVERIFY(!sim->storedProfileNames(0).empty() && !sim->connectedProfile(0).empty());
-        const std::vector<Sim::Network> networks = sim->networks();
-        auto any = [&networks](auto predicate) { return std::any_of(networks.begin(), networks.end(), predicate); };
-        QVERIFY(any([](const Sim::Network &n) { return QString::fromUtf8(n.ssid.c_str()).toUtf8() != QByteArray::fromStdString(n.ssid); }));
-        QVERIFY(any([](const Sim::Network &n) { return n.ssid.find('&') != std::string::npos; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.hidden; }));
-        QVERIFY(any([](const Sim::Network &n) { return n.bss.size() >= 2; }));
-        for (int auth : {1, 6, 7, 9, 10})
-            QVERIFY2(any([auth](const Sim::Network &n) { return n.authAlgorithm == auth; }), qPrintable(QString::number(auth)));
-        for (uint32_t mhz : {2400u, 5150u, 5925u}) {
-            QVERIFY(any([mhz](const Sim::Network &n) {
-                return std::any_of(n.bss.begin(), n.bss.end(), [mhz](const Sim::Bss &b) {
-                    return b.centerFrequencyKHz / 1000 >= mhz && b.centerFrequencyKHz / 1000 <= mhz + 1200;
-                });
-            }));
+        QSet<int> auths;
+        bool hidden = false, markup = false, notUtf8 = false, sixGHz = false;
+        for (const Sim::Network &n : sim->networks()) {
+            auths << n.authAlgorithm;
+            hidden |= n.hidden;
+            markup |= n.ssid.find('&') != std::string::npos;
+            notUtf8 |= QString::fromUtf8(n.ssid.c_str()).toUtf8() != QByteArray::fromStdString(n.ssid);
+            for (const Sim::Bss &b : n.bss)
+                sixGHz |= b.centerFrequencyKHz >= 5925000;
         }
+        QVERIFY(hidden && markup && notUtf8 && sixGHz);
+        QVERIFY(auths.contains(QSet<int>({1, 6, 7, 9, 10})));
     }
 
     void defaultWorldCanBeJoined()
@@ -70,13 +69,12 @@ private slots:
             sim->waitForNotifications();
             return QStringLiteral("%1 %2 %3").arg(stored).arg(connected).arg(recorder.first(SourceAcm, AcmConnectionComplete).reasonCode);
         };
-        QCOMPARE(join(0, u"Tom & Jerry's <5G>", testProfileXml("Tom &amp; Jerry's &lt;5G&gt;", hexOf("Tom & Jerry's <5G>"),
-                                                                 "WPA2PSK", "AES", "p&amp;ss&lt;word&gt;")), QStringLiteral("0 0 0"));
-        // The USB adapter cannot store WPA3 profiles; a WPA2-Personal one joins the transition network.
-        QCOMPARE(join(1, u"Neighbor-5G", testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA3SAE", "AES", "neighborly-sae")),
-                 QStringLiteral("1169 1169 0"));
-        QCOMPARE(join(1, u"Neighbor-5G", testProfileXml("Neighbor-5G", hexOf("Neighbor-5G"), "WPA2PSK", "AES", "neighborly-sae")),
+        QCOMPARE(join(0, u"Tom & Jerry's <5G>", ProfileXml::securedProfile("Tom & Jerry's <5G>", "Tom & Jerry's <5G>", 7, 4,
+                                                                             "p&ss<word>", false, true).toStdU16String()),
                  QStringLiteral("0 0 0"));
+        // The USB adapter cannot store WPA3 profiles; a WPA2-Personal one joins the transition network.
+        QCOMPARE(join(1, u"Neighbor-5G", securedProfile("Neighbor-5G", "neighborly-sae", 9)), QStringLiteral("1169 1169 0"));
+        QCOMPARE(join(1, u"Neighbor-5G", securedProfile("Neighbor-5G", "neighborly-sae", 7)), QStringLiteral("0 0 0"));
         QCOMPARE(QString::fromStdU16String(sim->connectedProfile(1)), QStringLiteral("Neighbor-5G"));
     }
 
@@ -163,7 +161,42 @@ private slots:
         qputenv("AIRVANE_WLAN_SCENARIO", QFile::encodeName(path));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path) + ".*" + warning));
-        QCOMPARE(Sim::fromEnvironment()->adapterCount(), adapters);
+        // Through the provider, as the program picks its service.
+        qputenv("AIRVANE_WLAN", "simulated");
+        setDefaultClient(nullptr);
+        const auto sim = std::dynamic_pointer_cast<Sim>(defaultClient());
+        QVERIFY(sim && sim->adapterCount() == adapters);
+        setDefaultClient(nullptr);
+    }
+
+    // Who picks the service: the simulated one on request (kept, and replaceable by a test's),
+    // the native one where there is one, one client however many threads ask first.
+    void defaultClientChoice()
+    {
+        qputenv("AIRVANE_WLAN", "simulated");
+        setDefaultClient(nullptr);
+        std::vector<WlanClient *> seen(4, nullptr);
+        std::vector<std::thread> threads;
+        for (size_t i = 0; i < seen.size(); ++i)
+            threads.emplace_back([&seen, i] { seen[i] = defaultClient().get(); });
+        for (std::thread &t : threads)
+            t.join();
+        QVERIFY(dynamic_cast<Sim *>(seen[0]) && std::count(seen.begin(), seen.end(), seen[0]) == 4);
+        auto scripted = std::make_shared<Sim>();
+        setDefaultClient(scripted);
+        QCOMPARE(defaultClient().get(), static_cast<WlanClient *>(scripted.get()));
+
+        setDefaultClient(nullptr);
+        qunsetenv("AIRVANE_WLAN");
+        QCOMPARE(bool(std::dynamic_pointer_cast<Sim>(defaultClient())), !createNativeClient());
+        if (!createNativeClient()) {
+            setDefaultClient(nullptr);
+            qputenv("AIRVANE_WLAN", "native");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no native WLAN service"));
+            QVERIFY(std::dynamic_pointer_cast<Sim>(defaultClient()));
+        }
+        setDefaultClient(nullptr);
+        qputenv("AIRVANE_WLAN", "simulated");
     }
 };
 
