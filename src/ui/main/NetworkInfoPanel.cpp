@@ -120,7 +120,7 @@ void NetworkInfoPanel::setValue(int row, const QString &text)
     values[row] = line;
     const QString shown = label->fontMetrics().elidedText(line, Qt::ElideRight, ValueWidth);
     label->setText(shown);
-    label->setToolTip(shown == line ? QString() : line.toHtmlEscaped());
+    label->setToolTip(shown == line ? QString() : plaintext::toolTip(line));
 }
 
 void NetworkInfoPanel::setStatus(const QString &text)

@@ -62,7 +62,7 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
         // a sample around them decide the width, and a cell's tooltip shows what is cut off.
         list->header()->setResizeContentsPrecision(100);
         connect(list, &QTreeWidget::itemEntered, list, [](QTreeWidgetItem *item, int column) {
-            item->setToolTip(column, plaintext::singleLine(item->text(column)).toHtmlEscaped());
+            item->setToolTip(column, plaintext::toolTip(item->text(column)));
         });
         list->viewport()->installEventFilter(this);
     }

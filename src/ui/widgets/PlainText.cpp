@@ -1,7 +1,5 @@
 #include "ui/widgets/PlainText.h"
 
-#include <QLabel>
-
 namespace plaintext {
 
 QString singleLine(const QString &text)
@@ -15,10 +13,11 @@ QString singleLine(const QString &text)
     return line;
 }
 
-void setLabelText(QLabel *label, const QString &text)
+QString toolTip(const QString &text)
 {
-    label->setTextFormat(Qt::PlainText);
-    label->setText(singleLine(text));
+    if (text.isEmpty())
+        return text;
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(singleLine(text).toHtmlEscaped());
 }
 
 } // namespace plaintext
