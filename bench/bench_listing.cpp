@@ -4,6 +4,7 @@
 // Usage: bench_listing [--repeat N]. The program runs itself as a child for (c). Ratios are
 // medians of per-pair ratios, baseline and subject measured in turns.
 
+#include "app/appearance/AppFont.h"
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "platform/wlan/SimulatedWlanClient.h"
@@ -133,6 +134,8 @@ struct BareWindow {
         networks->setColumnCount(18);
         profiles->setColumnCount(19);
         for (QTreeWidget *list : {networks, profiles}) {
+            // The program's font, so that both draw the same text.
+            list->setFont(applicationFont());
             list->setSortingEnabled(true);
             list->sortByColumn(0, Qt::AscendingOrder);
             layout->addWidget(list);

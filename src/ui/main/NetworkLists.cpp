@@ -109,11 +109,22 @@ void NetworkLists::fill(QTreeWidget *list, const QVector<WirelessAP> &records)
     const QFont bold = applicationFont(true);
     for (const WirelessAP &record : records)
         rows << makeRow(record, withProfile, bold);
-    // One sort and one repaint after the whole batch instead of one per row; the order is the same.
+    // One sort, one fitting of the columns and one repaint after the whole batch instead of one
+    // per row; the order and the widths are the same.
+    QHeaderView *header = list->header();
+    QVector<int> fitted;
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->sectionResizeMode(column) == QHeaderView::ResizeToContents) {
+            fitted << column;
+            header->setSectionResizeMode(column, QHeaderView::Interactive);
+        }
+    }
     list->setUpdatesEnabled(false);
     list->setSortingEnabled(false);
     list->addTopLevelItems(rows);
     list->setSortingEnabled(true);
+    for (int column : fitted)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     list->setUpdatesEnabled(true);
 }
 
