@@ -73,7 +73,6 @@ void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
     connectButton()->click();
 
     QVERIFY(seen);
-    QTest::qWait(200);
     QCOMPARE(requests.count(), 0);
     QCOMPARE(sim->callCount(Sim::Call::Connect), connects);
     QVERIFY(connectButton()->isEnabled());
