@@ -204,74 +204,6 @@
         <translation>Завантаження даних...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Параметри</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Мови</translation>
-    </message>
-    <message>
-        <source>Auto select</source>
-        <translation>Автовибір</translation>
-    </message>
-    <message>
-        <source>Themes</source>
-        <translation>Теми</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Світла</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Сіра</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Темна</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Зворотний зв’язок</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Оновлення</translation>
-    </message>
-    <message>
-        <source>Changelog</source>
-        <translation>Список змін</translation>
-    </message>
-    <message>
-        <source>Hostlens</source>
-        <translation>Hostlens</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Відкрити</translation>
-    </message>
-    <message>
-        <source>About Hostlens Home</source>
-        <translation>Про програму Hostlens Home</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Application</source>
-        <translation>Застосунок</translation>
-    </message>
-    <message>
         <source>Wireless card was not found</source>
         <translation>Бездротовий адаптер не знайдено</translation>
     </message>
@@ -1660,6 +1592,93 @@
     <message>
         <source>Downloaded successfully!</source>
         <translation>Завантаження завершено!</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Мови</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовибір</translation>
+    </message>
+    <message>
+        <source>Themes</source>
+        <translation>Теми</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сіра</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Зворотний зв’язок</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Hostlens</source>
+        <translation>Hostlens</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>About Hostlens Home</source>
+        <translation>Про програму Hostlens Home</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Застосунок</translation>
     </message>
 </context>
 <context>

@@ -426,7 +426,9 @@ WirelessAP WirelessConnect::buildRecord(const Session &s, const wlan::AvailableN
         if (s.client->queryCurrentConnection(s.handle, s.guid, current) != wlan::Success)
             ap.connectionState = 4;
         else
-            ap.connectionState = decodeSsid(current.ssid) == ap.ssid ? 2 : 0;
+            // Two networks may share a name (one open, one secured): the connected one matches both.
+            ap.connectionState =
+                decodeSsid(current.ssid) == ap.ssid && current.securityEnabled == network.securityEnabled ? 2 : 0;
         break;
     }
     case wlan::Disconnecting:

@@ -377,20 +377,21 @@ void ConnectAP::hiddenDialogClosed()
 
 void ConnectAP::savePassword(bool checked)
 {
-    const QString name = ui->comboBox->currentText();
-    if (name.isEmpty() || name != connectedAPName)
-        return;
-    if (checked) {
-        const QString password = ui->lineEdit->text();
-        if (!isHidden && !password.isEmpty()) {
-            storeValue(SettingsKey::APName, TextCipher::encryptText(TextCipher::storedSecretKey, name));
-            storeValue(SettingsKey::APPassword, TextCipher::encryptText(TextCipher::storedSecretKey, password));
-        }
-    } else {
+    // Switching it off forgets the stored name and password at once, whatever is connected.
+    if (!checked) {
         storeValue(SettingsKey::APName, QString());
         storeValue(SettingsKey::APPassword, QString());
         if (buttonReads(tr("Connect")))
             ui->savePasswordSwitch->setEnabled(false);
+        return;
+    }
+    const QString name = ui->comboBox->currentText();
+    if (name.isEmpty() || name != connectedAPName)
+        return;
+    const QString password = ui->lineEdit->text();
+    if (!isHidden && !password.isEmpty()) {
+        storeValue(SettingsKey::APName, TextCipher::encryptText(TextCipher::storedSecretKey, name));
+        storeValue(SettingsKey::APPassword, TextCipher::encryptText(TextCipher::storedSecretKey, password));
     }
 }
 

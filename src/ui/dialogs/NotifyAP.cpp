@@ -330,6 +330,9 @@ void NotifyAP::remindLater()
         return;
     }
     setFixedSize(expandedSize);
+    // A moment that has not passed yet, so that OK is accepted as offered.
+    const QDateTime now = QDateTime::currentDateTime();
+    ui->dateTimeEdit->setDateTime(QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())).addSecs(5 * 60));
     showReminderRow(true);
 }
 

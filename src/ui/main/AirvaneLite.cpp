@@ -10,23 +10,21 @@
 #include "ui/main/ConnectionFlow.h"
 #include "ui/main/NetworkColumn.h"
 #include "ui/main/NetworkInfoPanel.h"
+#include "ui/main/WindowMenus.h"
 #include "ui/main/WirelessWorker.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/WindowRules.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSvgRenderer>
+#include <QAction>
 #include <QSysInfo>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 static void initMainWindowResources()
@@ -39,26 +37,6 @@ namespace {
 using namespace NetworkList;
 
 constexpr int AutoRefreshIntervalMs = 10000;
-
-QPixmap svgPixmap(const QString &path, const QSize &size, qreal ratio)
-{
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-QIcon svgIcon(const QString &path)
-{
-    QIcon icon;
-    for (int side : {16, 24, 32, 48})
-        icon.addPixmap(svgPixmap(path, QSize(side, side), 1.0));
-    return icon;
-}
 
 } // namespace
 
@@ -81,8 +59,8 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(ui->adapterSelector, QOverload<int>::of(&QComboBox::activated), this, &AirvaneLite::adapterIndexChanged);
 
     const qreal ratio = devicePixelRatioF();
-    ui->refreshIcon->setPixmap(svgPixmap(QStringLiteral(":/Icon/sync.svg"), QSize(20, 20), ratio));
-    ui->copyIcon->setPixmap(svgPixmap(QStringLiteral(":/Icon/copy.svg"), QSize(20, 20), ratio));
+    ui->refreshIcon->setPixmap(dialogs::svgPixmap(QStringLiteral(":/Icon/sync.svg"), QSize(20, 20), ratio));
+    ui->copyIcon->setPixmap(dialogs::svgPixmap(QStringLiteral(":/Icon/copy.svg"), QSize(20, 20), ratio));
     for (AppQLabel *icon : {ui->refreshIcon, ui->copyIcon}) {
         icon->setFixedSize(20, 20);
         icon->setAttribute(Qt::WA_Hover, true);
@@ -104,19 +82,18 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(ui->listSplitter, &QSplitter::splitterMoved, this, [this] {
         writeAppSetting(QLatin1String(SettingsKey::WlanViewSize), ui->listSplitter->saveState());
     });
-    buildToolbar();
+    menus = new WindowMenus(this, flow);
 
     for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
         button->setFont(applicationFont());
-    ui->settingsButton->setIcon(svgIcon(QStringLiteral(":/Icon/cog.svg")));
-    ui->exitButton->setIcon(svgIcon(QStringLiteral(":/Icon/sign-out.svg")));
+    ui->settingsButton->setIcon(WindowMenus::svgIcon(QStringLiteral(":/Icon/cog.svg")));
+    ui->exitButton->setIcon(WindowMenus::svgIcon(QStringLiteral(":/Icon/sign-out.svg")));
     connect(ui->settingsButton, &QPushButton::clicked, this, &AirvaneLite::openAppSettings);
     connect(ui->refreshButton, &QPushButton::clicked, this, &AirvaneLite::refreshData);
     connect(ui->connectButton, &QPushButton::clicked, flow, &ConnectionFlow::connectNetwork);
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
     ui->sideLayout->setAlignment(Qt::AlignTop | Qt::AlignRight);
 
-    buildShortcuts();
     dialogs = new ConnectionDialogs(this, flow);
     flow->setDialogs(dialogs);
     connect(this, &AirvaneLite::checkAPTimer, this, &AirvaneLite::setAPTimerOff);
@@ -137,92 +114,6 @@ AirvaneLite::~AirvaneLite()
 
 // ---------------------------------------------------------------------------------------------
 // Construction
-
-void AirvaneLite::buildToolbar()
-{
-    auto *menuToolBar = new QToolBar(this);
-    menuToolBar->setObjectName(QStringLiteral("menuToolBar"));
-    menuToolBar->setOrientation(Qt::Vertical);
-    menuToolBar->setMovable(false);
-    menuToolBar->setFloatable(false);
-    addToolBar(Qt::LeftToolBarArea, menuToolBar);
-
-    // The window's own shortcuts serve the keys; a menu entry only shows its key beside the text,
-    // so that no key is registered twice (two registrations make a key ambiguous and dead).
-    auto addEntry = [](QMenu *menu, const QString &text, const QString &icon, const char *keys) {
-        const QString label = keys ? text + QLatin1Char('\t') + QKeySequence(QString::fromLatin1(keys))
-                                                                    .toString(QKeySequence::NativeText)
-                                   : text;
-        return icon.isEmpty() ? menu->addAction(label) : menu->addAction(svgIcon(icon), label);
-    };
-    auto addMenuButton = [menuToolBar](const QString &text) {
-        auto *button = new QPushButton(text, menuToolBar);
-        button->setObjectName(QStringLiteral("menuButton"));
-        button->setFont(applicationFont());
-        auto *menu = new QMenu(button);
-        menu->setFont(applicationFont());
-        button->setMenu(menu);
-        menuToolBar->addWidget(button);
-        return menu;
-    };
-
-    QMenu *fileMenu = addMenuButton(tr("File"));
-    refreshAction = addEntry(fileMenu, tr("Refresh"), QString(), "Ctrl+R");
-    connect(refreshAction, &QAction::triggered, this, &AirvaneLite::refreshData);
-    connectAction = addEntry(fileMenu, tr("Connect"), QString(), "Ctrl+C");
-    connect(connectAction, &QAction::triggered, flow, &ConnectionFlow::connectNetwork);
-    QAction *exitAction = addEntry(fileMenu, tr("Exit"), QStringLiteral(":/Icon/sign-out.svg"), "Alt+F4");
-    connect(exitAction, &QAction::triggered, this, &AirvaneLite::exitApp);
-
-    QMenu *optionsMenu = addMenuButton(tr("Options"));
-    QAction *settingsAction = addEntry(optionsMenu, tr("Settings"), QStringLiteral(":/Icon/cog.svg"), "Ctrl+P");
-    connect(settingsAction, &QAction::triggered, this, &AirvaneLite::openAppSettings);
-    QMenu *languages = optionsMenu->addMenu(tr("Languages"));
-    languages->setFont(applicationFont());
-    languages->addAction(tr("Auto select"))->setCheckable(true);
-    for (const char *name : {"English", "Русский", "Українська"})
-        languages->addAction(QString::fromUtf8(name))->setCheckable(true);
-    QMenu *themes = optionsMenu->addMenu(tr("Themes"));
-    themes->setFont(applicationFont());
-    for (const QString &name : {tr("Light"), tr("Gray"), tr("Dark")})
-        themes->addAction(name)->setCheckable(true);
-    connect(addEntry(optionsMenu, tr("Feedback"), QString(), "Ctrl+F"), &QAction::triggered, this,
-            &AirvaneLite::openFeedback);
-    connect(addEntry(optionsMenu, tr("Log"), QStringLiteral(":/Icon/file.svg"), "Ctrl+L"), &QAction::triggered,
-            this, [this] { openLog(this); });
-    connect(addEntry(optionsMenu, tr("Updates"), QStringLiteral(":/Icon/sync.svg"), "Ctrl+U"), &QAction::triggered,
-            this, &AirvaneLite::checkForAppUpdates);
-    connect(addEntry(optionsMenu, tr("Changelog"), QStringLiteral(":/Icon/file-code.svg"), "Ctrl+N"),
-            &QAction::triggered, this, &AirvaneLite::openChangelog);
-
-    QMenu *hostlensMenu = addMenuButton(tr("Hostlens"));
-    connect(addEntry(hostlensMenu, tr("Open"), QString(), nullptr), &QAction::triggered, this,
-            &AirvaneLite::openHostlensHome);
-    addEntry(hostlensMenu, tr("About Hostlens Home"), QStringLiteral(":/Icon/external-link.svg"), nullptr);
-
-    QMenu *aboutMenu = addMenuButton(tr("About"));
-    connect(addEntry(aboutMenu, tr("Application"), QString(), "Ctrl+F1"), &QAction::triggered, this,
-            &AirvaneLite::aboutApp);
-}
-
-void AirvaneLite::buildShortcuts()
-{
-    auto add = [this](const char *keys) {
-        auto *shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr,
-                                       Qt::ApplicationShortcut);
-        shortcut->setObjectName(QLatin1String(keys));
-        return shortcut;
-    };
-    refreshShortcut = add("Ctrl+R");
-    connect(refreshShortcut, &QShortcut::activated, this, &AirvaneLite::refreshShortcutActivated);
-    connect(add("Ctrl+C"), &QShortcut::activated, flow, &ConnectionFlow::connectNetwork);
-    connect(add("Ctrl+P"), &QShortcut::activated, this, &AirvaneLite::openAppSettings);
-    connect(add("Ctrl+L"), &QShortcut::activated, this, [this] { openLog(this); });
-    connect(add("Ctrl+U"), &QShortcut::activated, this, &AirvaneLite::checkForAppUpdates);
-    connect(add("Ctrl+N"), &QShortcut::activated, this, &AirvaneLite::openChangelog);
-    connect(add("Ctrl+F"), &QShortcut::activated, this, &AirvaneLite::openFeedback);
-    connect(add("Ctrl+F1"), &QShortcut::activated, this, &AirvaneLite::aboutApp);
-}
 
 void AirvaneLite::applyStoredSettings()
 {
@@ -296,13 +187,13 @@ void AirvaneLite::putNoCardEntry()
 void AirvaneLite::setRefreshControlsEnabled(bool enabled)
 {
     ui->refreshButton->setEnabled(enabled);
-    refreshAction->setEnabled(enabled);
+    menus->refreshAction->setEnabled(enabled);
 }
 
 void AirvaneLite::resumeRefreshControls()
 {
     setRefreshControlsEnabled(true);
-    refreshShortcut->blockSignals(false);
+    menus->refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::unregisterNotifications()
@@ -346,7 +237,7 @@ void AirvaneLite::setConnectTexts(bool connected)
 {
     const QString text = connected ? tr("Disconnect") : tr("Connect");
     ui->connectButton->setText(text);
-    connectAction->setText(text + QLatin1Char('\t') + QKeySequence(QStringLiteral("Ctrl+C")).toString(QKeySequence::NativeText));
+    menus->setConnectText(text);
 }
 
 void AirvaneLite::setConnectEnabled(bool enabled)
@@ -415,7 +306,7 @@ void AirvaneLite::setWirelessInterfaceData(const QVector<WirelessInterface> &int
     flow->setPhase(active.state == 1 ? ConnectionFlow::Connected : ConnectionFlow::NotConnected);
     setInterfaceState(Interface::Listed);
     setRefreshControlsEnabled(true);
-    refreshShortcut->blockSignals(false);
+    menus->refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::adapterIndexChanged(int index)
@@ -448,11 +339,11 @@ void AirvaneLite::refreshData()
 
 void AirvaneLite::refreshShortcutActivated()
 {
-    refreshShortcut->blockSignals(true);
+    menus->refreshShortcut->blockSignals(true);
     refreshData();
     // Looking for an adapter again starts no scan, so nothing would unblock the key later.
     if (interfaceState() == Interface::NoCard)
-        refreshShortcut->blockSignals(false);
+        menus->refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::setNetworksScanCompleted()
@@ -538,7 +429,7 @@ void AirvaneLite::wirelessCardNotFound()
 {
     setAPTimerOff();
     putNoCardEntry();
-    refreshShortcut->blockSignals(false);
+    menus->refreshShortcut->blockSignals(false);
 
     const int answer = MsgDialog::run(this, tr("Error"),
                                       tr("Wireless card was not found! Make sure you have wireless card enabled "
@@ -563,7 +454,7 @@ void AirvaneLite::setWlanInterfacesError()
         ui->adapterSelector->setItemText(0, noCard);
     setInterfaceState(Interface::NoCard);
     ui->connectButton->setText(tr("Connect"));
-    refreshShortcut->blockSignals(false);
+    menus->refreshShortcut->blockSignals(false);
 
     const int answer = MsgDialog::run(nullptr, tr("Error"), tr("Can't get wlan interfaces!"), MsgDialog::Critical,
                                       QMessageBox::Retry | QMessageBox::Cancel);

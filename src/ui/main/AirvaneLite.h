@@ -15,10 +15,9 @@
 class ConnectionDialogs;
 class ConnectionFlow;
 class NetworkInfoPanel;
-class QAction;
-class QShortcut;
 class QTimer;
 class QTreeWidgetItem;
+class WindowMenus;
 class WirelessWorker;
 
 namespace Ui {
@@ -114,6 +113,8 @@ public slots:
 
     // Stores the geometry and stops the worker; runs on the application's aboutToQuit, once.
     void shutdown();
+    // Ctrl+R: refreshes, and stays quiet until that refresh has ended.
+    void refreshShortcutActivated();
 
 protected:
     bool event(QEvent *event) override;
@@ -124,11 +125,8 @@ private slots:
     void networkItemPressed(QTreeWidgetItem *item, int column);
     void profileItemPressed(QTreeWidgetItem *item, int column);
     void copyWirelessInformation();
-    void refreshShortcutActivated();
 
 private:
-    void buildToolbar();
-    void buildShortcuts();
     void applyStoredSettings();
 
     void setInterfaceState(Interface::State state);
@@ -148,9 +146,7 @@ private:
     ConnectionFlow *flow = nullptr;
     ConnectionDialogs *dialogs = nullptr;
     WirelessWorker *worker = nullptr;
-    QAction *refreshAction = nullptr;
-    QAction *connectAction = nullptr;
-    QShortcut *refreshShortcut = nullptr;
+    WindowMenus *menus = nullptr;
     QTimer *refreshTimer = nullptr;
     Interface::State adapterState = Interface::NotLoaded;
     std::optional<NetworkLists::RowKey> pressedRow;

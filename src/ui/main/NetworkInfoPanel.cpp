@@ -27,7 +27,7 @@ constexpr int ProfilePanelRow = 6;       // "Profile:"
 constexpr int StatusPanelRow = 2;
 constexpr int ConnectedPanelRow = 17;
 // Values keep this width whatever they read, so the panel never pushes the lists aside.
-constexpr int ValueWidth = 300;
+constexpr int ValueWidth = 280;
 
 } // namespace
 
@@ -120,7 +120,7 @@ void NetworkInfoPanel::setValue(int row, const QString &text)
     values[row] = line;
     const QString shown = label->fontMetrics().elidedText(line, Qt::ElideRight, ValueWidth);
     label->setText(shown);
-    label->setToolTip(shown == line ? QString() : line.toHtmlEscaped());
+    label->setToolTip(shown == line ? QString() : plaintext::toolTip(line));
 }
 
 void NetworkInfoPanel::setStatus(const QString &text)

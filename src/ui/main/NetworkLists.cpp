@@ -62,7 +62,7 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
         // a sample around them decide the width, and a cell's tooltip shows what is cut off.
         list->header()->setResizeContentsPrecision(100);
         connect(list, &QTreeWidget::itemEntered, list, [](QTreeWidgetItem *item, int column) {
-            item->setToolTip(column, plaintext::singleLine(item->text(column)).toHtmlEscaped());
+            item->setToolTip(column, plaintext::toolTip(item->text(column)));
         });
         list->viewport()->installEventFilter(this);
     }
@@ -109,11 +109,22 @@ void NetworkLists::fill(QTreeWidget *list, const QVector<WirelessAP> &records)
     const QFont bold = applicationFont(true);
     for (const WirelessAP &record : records)
         rows << makeRow(record, withProfile, bold);
-    // One sort and one repaint after the whole batch instead of one per row; the order is the same.
+    // One sort, one fitting of the columns and one repaint after the whole batch instead of one
+    // per row; the order and the widths are the same.
+    QHeaderView *header = list->header();
+    QVector<int> fitted;
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->sectionResizeMode(column) == QHeaderView::ResizeToContents) {
+            fitted << column;
+            header->setSectionResizeMode(column, QHeaderView::Interactive);
+        }
+    }
     list->setUpdatesEnabled(false);
     list->setSortingEnabled(false);
     list->addTopLevelItems(rows);
     list->setSortingEnabled(true);
+    for (int column : fitted)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     list->setUpdatesEnabled(true);
 }
 
@@ -193,19 +204,25 @@ QTreeWidgetItem *NetworkLists::networkRow(const QString &ssid, const QTreeWidget
     if (ssid.isEmpty())
         return nullptr;
     const bool likeIsProfile = like && like->treeWidget() == ui->profileList;
+    QTreeWidgetItem *found = nullptr;
     for (int i = 0; i < ui->networkList->topLevelItemCount(); ++i) {
         QTreeWidgetItem *row = ui->networkList->topLevelItem(i);
         if (row->text(SsidColumn) != ssid)
             continue;
-        if (!like)
-            return row;
+        // Without a row to compare with, only a name no other row shares names a row.
+        if (!like) {
+            if (found)
+                return nullptr;
+            found = row;
+            continue;
+        }
         const RowKey a = keyOf(row, false);
         const RowKey b = keyOf(like, likeIsProfile);
         if (a.isSecured == b.isSecured && a.authAlgorithm == b.authAlgorithm
             && a.cipherAlgorithm == b.cipherAlgorithm)
             return row;
     }
-    return nullptr;
+    return found;
 }
 
 bool NetworkLists::isConnectedRow(const QTreeWidgetItem *row, bool isProfile)

@@ -54,7 +54,8 @@ public:
     QTreeWidgetItem *rowFor(const RowKey &key) const;
     // The profile row named so (its SSID must match when one is given).
     QTreeWidgetItem *profileRow(const QString &profileName, const QString &ssid = QString()) const;
-    // The network row with this SSID and, when `like` is given, the same security as that row.
+    // The network row with this SSID and, when `like` is given, the same security as that row;
+    // without `like`, null when several rows share the SSID.
     QTreeWidgetItem *networkRow(const QString &ssid, const QTreeWidgetItem *like = nullptr) const;
 
     static bool isConnectedRow(const QTreeWidgetItem *row, bool isProfile);

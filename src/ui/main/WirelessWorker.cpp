@@ -25,6 +25,10 @@ void WirelessWorker::start(AirvaneLite *window, ConnectionFlow *flow)
     thread = std::make_unique<QThread>();
     thread->setObjectName(QStringLiteral("WirelessWorker"));
     WirelessConnect *engine = WirelessConnect::instance();
+    // The engine outlives a window: after an earlier worker's thread has ended it belongs to no
+    // thread, and is taken back before it moves on.
+    if (!engine->thread())
+        engine->moveToThread(QThread::currentThread());
     engine->moveToThread(thread.get());
     qRegisterMetaType<ConnectionData>("ConnectionData");
     qRegisterMetaType<QVector<WirelessInterface>>("QVector<WirelessInterface>");

@@ -1,24 +1,33 @@
 #include "ui/widgets/PlainText.h"
 
-#include <QLabel>
+#include <algorithm>
 
 namespace plaintext {
 
+namespace {
+
+bool breaksTheLine(QChar c)
+{
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
 QString singleLine(const QString &text)
 {
+    // Painting asks for every cell's text; a text with nothing to replace is handed back as it is.
+    if (std::none_of(text.cbegin(), text.cend(), breaksTheLine))
+        return text;
     QString line = text;
-    for (QChar &c : line) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = QChar::ReplacementCharacter;
-    }
+    std::replace_if(line.begin(), line.end(), breaksTheLine, QChar(QChar::ReplacementCharacter));
     return line;
 }
 
-void setLabelText(QLabel *label, const QString &text)
+QString toolTip(const QString &text)
 {
-    label->setTextFormat(Qt::PlainText);
-    label->setText(singleLine(text));
+    if (text.isEmpty())
+        return text;
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(singleLine(text).toHtmlEscaped());
 }
 
 } // namespace plaintext

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QLabel;
-
 // Text that comes from outside the program (network and profile names, adapter descriptions,
 // reason texts) is shown as it is: never read as markup, and on one line.
 namespace plaintext {
@@ -12,7 +10,8 @@ namespace plaintext {
 // user still sees that something unusual is in it.
 QString singleLine(const QString &text);
 
-// Shows outside text in a label: plain text, on one line.
-void setLabelText(QLabel *label, const QString &text);
+// A tooltip that shows outside text as it reads: tooltips guess whether a text is markup, so the
+// text is escaped inside markup of our own.
+QString toolTip(const QString &text);
 
 } // namespace plaintext

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ConnectAP.h"
 
-#include "DialogTestKit.h"
+#include "ui/DialogTestKit.h"
 #include "app/settings/SettingsStore.h"
 #include "core/SignalRecorder.h"
 #include "core/TestSettings.h"
@@ -62,6 +62,7 @@ private slots:
     void disconnectAskedFirst();
     void closingWhileConnectingCancelsFirst();
     void undecipherableNameClearsField();
+    void savePasswordOffForgetsAtOnce();
     void hiddenDialogClosedAllowsNewConnect();
 };
 
@@ -348,6 +349,31 @@ void TestConnectAP::undecipherableNameClearsField()
     view.password->setText(QStringLiteral("typed"));
     pick(view.combo, QStringLiteral("Alpha"));
     QVERIFY(view.password->text().isEmpty());
+}
+
+void TestConnectAP::savePasswordOffForgetsAtOnce()
+{
+    const auto stored = [](const char *key) {
+        return readSetting(QStringLiteral("Database"), QLatin1String(key), QString()).toString();
+    };
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APName"),
+                 TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("Cafe")));
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APPassword"),
+                 TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("s3cr3t")));
+    ConnectAP dialog;
+    View view(dialog);
+    dialog.setWlanNetworksData({ wpa2("Cafe") });
+    dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    pick(view.combo, QStringLiteral("Cafe"));
+    QCOMPARE(view.password->text(), QStringLiteral("s3cr3t"));
+    QVERIFY(view.savePassword->isChecked());
+
+    // The connection has ended meanwhile; the switch still speaks for the stored password.
+    dialog.setAPDisconnected();
+    QVERIFY(view.savePassword->isEnabled());
+    view.savePassword->click();
+    QCOMPARE(stored("APName"), QString());
+    QCOMPARE(stored("APPassword"), QString());
 }
 
 void TestConnectAP::hiddenDialogClosedAllowsNewConnect()

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ConnectHAP.h"
 
-#include "DialogTestKit.h"
+#include "ui/DialogTestKit.h"
 #include "core/SignalRecorder.h"
 #include "core/TestSettings.h"
 #include "ui/dialogs/DialogSupport.h"

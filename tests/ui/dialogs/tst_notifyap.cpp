@@ -1,6 +1,6 @@
 #include "ui/dialogs/NotifyAP.h"
 
-#include "DialogTestKit.h"
+#include "ui/DialogTestKit.h"
 #include "app/settings/SettingsEnums.h"
 #include "app/settings/SettingsStore.h"
 #include "core/SignalRecorder.h"
@@ -168,7 +168,12 @@ void TestNotifyAP::remindLaterToggles()
     NotifyAP dialog;
     View view(dialog);
     dialog.show();
+    const QDateTime before = QDateTime::currentDateTime();
     QTest::mouseClick(view.remind, Qt::LeftButton);
+    // Offered a moment still to come, so that OK takes it as it is: the current minute plus five.
+    const QDateTime offered = view.moment->dateTime();
+    QCOMPARE(offered.time().second(), 0);
+    QVERIFY2(offered > before.addSecs(240) && offered <= before.addSecs(300), qPrintable(offered.toString()));
     QCOMPARE(dialog.size(), QSize(520, 202));
     QCOMPARE(dialog.minimumSize(), QSize(520, 202));
     QCOMPARE(view.reminderRowHidden(), kRowShown);

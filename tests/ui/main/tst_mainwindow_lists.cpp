@@ -1,7 +1,7 @@
 // The main window against a scripted world with two adapters, open, secured, hidden and connected
 // networks: the selector, both lists, the information panel, the clipboard text and the title.
 
-#include "MainWindowKit.h"
+#include "ui/MainWindowKit.h"
 #include "ui/ModalAnswer.h"
 #include "core/TestSettings.h"
 

@@ -1,6 +1,6 @@
 // The main window on a machine without a wireless adapter, and what happens when one appears.
 
-#include "MainWindowKit.h"
+#include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
 

@@ -1,7 +1,7 @@
 // The refresh cycle of the main window: auto-refresh and its pause while an error box is open, the
 // Ctrl+R key, errors of a removed adapter, and the shutdown of the worker thread.
 
-#include "MainWindowKit.h"
+#include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
 

@@ -4,8 +4,8 @@
 // thread, driven against a scripted simulated service; message boxes recorded and answered the
 // way the user would.
 
-#include "../dialogs/DialogTestKit.h"
-#include "../main/MainWindowKit.h"
+#include "ui/DialogTestKit.h"
+#include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
 

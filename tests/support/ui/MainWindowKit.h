@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <memory>
@@ -68,6 +69,7 @@ public:
     struct Box {
         QString title;
         QString text;
+        bool plain = true;  // the text is drawn as it reads, never as markup
     };
 
     BoxLog() { qApp->installEventFilter(this); }
@@ -88,12 +90,15 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             if (auto *box = qobject_cast<MsgDialog *>(watched)) {
-                QString text;
+                Box seen{box->windowTitle(), QString()};
                 for (QLabel *label : box->findChildren<QLabel *>()) {
-                    if (!label->text().isEmpty())
-                        text = label->text();
+                    if (!label->text().isEmpty()) {
+                        seen.text = label->text();
+                        seen.plain = label->textFormat() == Qt::PlainText
+                            || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(seen.text));
+                    }
                 }
-                boxes << Box{box->windowTitle(), text};
+                boxes << seen;
                 QTimer::singleShot(4000, box, [box] { box->reject(); });
             }
         }
