@@ -295,14 +295,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No wireless data is available! Click refresh to access data.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No wireless profiles are available.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -439,83 +431,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Select the network to proceed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to disconnect?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You successfully connected to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>connected to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not connected!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error code:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check your password and try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not connected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You successfully disconnected from</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>disconnected from the</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>disconnected from the network</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to cancel the network connection!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile has been successfully removed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not delete network profile!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -625,6 +541,113 @@
     </message>
     <message>
         <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionFlow</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the network to proceed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Networks that need a user name and a certificate (enterprise networks) cannot be connected from this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You successfully connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your password and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You successfully disconnected from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected from the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected from the network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile has been successfully removed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete network profile!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -863,6 +886,36 @@
     <name>MsgDialog</name>
     <message>
         <source>Error code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoPanel</name>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkLists</name>
+    <message>
+        <source>No wireless data is available! Click refresh to access data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wireless profiles are available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

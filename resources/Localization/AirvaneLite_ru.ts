@@ -295,14 +295,6 @@
         <translation>Загрузка данных...</translation>
     </message>
     <message>
-        <source>No wireless data is available! Click refresh to access data.</source>
-        <translation>Нет данных о беспроводных сетях! Нажмите «Обновить», чтобы получить данные.</translation>
-    </message>
-    <message>
-        <source>No wireless profiles are available.</source>
-        <translation>Нет доступных профилей беспроводных сетей.</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Файл</translation>
     </message>
@@ -439,84 +431,8 @@
         <translation>Сборка</translation>
     </message>
     <message>
-        <source>Select the network to proceed!</source>
-        <translation>Выберите сеть, чтобы продолжить!</translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation>Подключение</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Вопрос</translation>
-    </message>
-    <message>
-        <source>Do you want to disconnect?</source>
-        <translation>Отключиться от сети?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>You successfully connected to</source>
-        <translation>Вы успешно подключились к</translation>
-    </message>
-    <message>
-        <source>connected to</source>
-        <translation>подключено к сети</translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation>через</translation>
-    </message>
-    <message>
-        <source>Not connected!</source>
-        <translation>Не подключено!</translation>
-    </message>
-    <message>
         <source>Error code:</source>
         <translation>Код ошибки:</translation>
-    </message>
-    <message>
-        <source>Check your password and try again.</source>
-        <translation>Проверьте пароль и повторите попытку.</translation>
-    </message>
-    <message>
-        <source>Not connected</source>
-        <translation>Не подключено</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>You successfully disconnected from</source>
-        <translation>Вы успешно отключились от</translation>
-    </message>
-    <message>
-        <source>disconnected from the</source>
-        <translation>отключено от сети</translation>
-    </message>
-    <message>
-        <source>disconnected from the network</source>
-        <translation>отключено от сети</translation>
-    </message>
-    <message>
-        <source>Failed to cancel the network connection!</source>
-        <translation>Не удалось отменить подключение к сети!</translation>
-    </message>
-    <message>
-        <source>Profile has been successfully removed!</source>
-        <translation>Профиль успешно удалён!</translation>
-    </message>
-    <message>
-        <source>Could not delete network profile!</source>
-        <translation>Не удалось удалить профиль сети!</translation>
     </message>
     <message>
         <source>Could not unregister wlan notification!</source>
@@ -626,6 +542,113 @@
     <message>
         <source>Connecting</source>
         <translation>Подключение</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionFlow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Select the network to proceed!</source>
+        <translation>Выберите сеть, чтобы продолжить!</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Отключиться от сети?</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Networks that need a user name and a certificate (enterprise networks) cannot be connected from this program.</source>
+        <translation>К сетям, которым нужны имя пользователя и сертификат (корпоративным сетям), эта программа подключиться не может.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>You successfully connected to</source>
+        <translation>Вы успешно подключились к</translation>
+    </message>
+    <message>
+        <source>connected to</source>
+        <translation>подключено к сети</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>через</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation>Не подключено!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Check your password and try again.</source>
+        <translation>Проверьте пароль и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>You successfully disconnected from</source>
+        <translation>Вы успешно отключились от</translation>
+    </message>
+    <message>
+        <source>disconnected from the</source>
+        <translation>отключено от сети</translation>
+    </message>
+    <message>
+        <source>disconnected from the network</source>
+        <translation>отключено от сети</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не удалось отменить подключение к сети!</translation>
+    </message>
+    <message>
+        <source>Profile has been successfully removed!</source>
+        <translation>Профиль успешно удалён!</translation>
+    </message>
+    <message>
+        <source>Could not delete network profile!</source>
+        <translation>Не удалось удалить профиль сети!</translation>
     </message>
 </context>
 <context>
@@ -864,6 +887,36 @@
     <message>
         <source>Error code:</source>
         <translation>Код ошибки:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoPanel</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkLists</name>
+    <message>
+        <source>No wireless data is available! Click refresh to access data.</source>
+        <translation>Нет данных о беспроводных сетях! Нажмите «Обновить», чтобы получить данные.</translation>
+    </message>
+    <message>
+        <source>No wireless profiles are available.</source>
+        <translation>Нет доступных профилей беспроводных сетей.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
     </message>
 </context>
 <context>

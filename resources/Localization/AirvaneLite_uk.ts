@@ -295,14 +295,6 @@
         <translation>Завантаження даних...</translation>
     </message>
     <message>
-        <source>No wireless data is available! Click refresh to access data.</source>
-        <translation>Немає даних про бездротові мережі! Натисніть «Оновити», щоб отримати дані.</translation>
-    </message>
-    <message>
-        <source>No wireless profiles are available.</source>
-        <translation>Немає доступних профілів бездротових мереж.</translation>
-    </message>
-    <message>
         <source>File</source>
         <translation>Файл</translation>
     </message>
@@ -439,84 +431,8 @@
         <translation>Збірка</translation>
     </message>
     <message>
-        <source>Select the network to proceed!</source>
-        <translation>Виберіть мережу, щоб продовжити!</translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation>Підключення</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Питання</translation>
-    </message>
-    <message>
-        <source>Do you want to disconnect?</source>
-        <translation>Відключитися від мережі?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Так</translation>
-    </message>
-    <message>
-        <source>You successfully connected to</source>
-        <translation>Ви успішно підключилися до</translation>
-    </message>
-    <message>
-        <source>connected to</source>
-        <translation>підключено до мережі</translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation>через</translation>
-    </message>
-    <message>
-        <source>Not connected!</source>
-        <translation>Не підключено!</translation>
-    </message>
-    <message>
         <source>Error code:</source>
         <translation>Код помилки:</translation>
-    </message>
-    <message>
-        <source>Check your password and try again.</source>
-        <translation>Перевірте пароль і спробуйте ще раз.</translation>
-    </message>
-    <message>
-        <source>Not connected</source>
-        <translation>Не підключено</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ні</translation>
-    </message>
-    <message>
-        <source>You successfully disconnected from</source>
-        <translation>Ви успішно відключилися від</translation>
-    </message>
-    <message>
-        <source>disconnected from the</source>
-        <translation>відключено від мережі</translation>
-    </message>
-    <message>
-        <source>disconnected from the network</source>
-        <translation>відключено від мережі</translation>
-    </message>
-    <message>
-        <source>Failed to cancel the network connection!</source>
-        <translation>Не вдалося скасувати підключення до мережі!</translation>
-    </message>
-    <message>
-        <source>Profile has been successfully removed!</source>
-        <translation>Профіль успішно видалено!</translation>
-    </message>
-    <message>
-        <source>Could not delete network profile!</source>
-        <translation>Не вдалося видалити профіль мережі!</translation>
     </message>
     <message>
         <source>Could not unregister wlan notification!</source>
@@ -626,6 +542,113 @@
     <message>
         <source>Connecting</source>
         <translation>Підключення</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionFlow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Select the network to proceed!</source>
+        <translation>Виберіть мережу, щоб продовжити!</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Питання</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect?</source>
+        <translation>Відключитися від мережі?</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Підключення</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Networks that need a user name and a certificate (enterprise networks) cannot be connected from this program.</source>
+        <translation>До мереж, яким потрібні ім’я користувача та сертифікат (корпоративних мереж), ця програма підключитися не може.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Підключено</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>You successfully connected to</source>
+        <translation>Ви успішно підключилися до</translation>
+    </message>
+    <message>
+        <source>connected to</source>
+        <translation>підключено до мережі</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>через</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation>Не підключено!</translation>
+    </message>
+    <message>
+        <source>Error code:</source>
+        <translation>Код помилки:</translation>
+    </message>
+    <message>
+        <source>Check your password and try again.</source>
+        <translation>Перевірте пароль і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не підключено</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>You successfully disconnected from</source>
+        <translation>Ви успішно відключилися від</translation>
+    </message>
+    <message>
+        <source>disconnected from the</source>
+        <translation>відключено від мережі</translation>
+    </message>
+    <message>
+        <source>disconnected from the network</source>
+        <translation>відключено від мережі</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Failed to cancel the network connection!</source>
+        <translation>Не вдалося скасувати підключення до мережі!</translation>
+    </message>
+    <message>
+        <source>Profile has been successfully removed!</source>
+        <translation>Профіль успішно видалено!</translation>
+    </message>
+    <message>
+        <source>Could not delete network profile!</source>
+        <translation>Не вдалося видалити профіль мережі!</translation>
     </message>
 </context>
 <context>
@@ -864,6 +887,36 @@
     <message>
         <source>Error code:</source>
         <translation>Код помилки:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkInfoPanel</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkLists</name>
+    <message>
+        <source>No wireless data is available! Click refresh to access data.</source>
+        <translation>Немає даних про бездротові мережі! Натисніть «Оновити», щоб отримати дані.</translation>
+    </message>
+    <message>
+        <source>No wireless profiles are available.</source>
+        <translation>Немає доступних профілів бездротових мереж.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Підключення</translation>
     </message>
 </context>
 <context>

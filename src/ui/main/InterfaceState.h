@@ -3,7 +3,7 @@
 #include <QMetaType>
 
 namespace Interface {
-// What entry 0 of the main window's adapter selector stands for (kept as its Qt::UserRole data).
+// What the main window's adapter selector shows: nothing yet, the adapters, or that none was found.
 enum State : int {
     NotLoaded = 0,  // "Loading data...", nothing has arrived yet
     Listed = 1,     // adapters arrived

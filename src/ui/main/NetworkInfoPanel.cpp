@@ -3,6 +3,7 @@
 
 #include "app/appearance/AppFont.h"
 #include "ui/main/NetworkColumn.h"
+#include "ui/widgets/PlainText.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -23,6 +24,10 @@ constexpr int PanelNetworkColumns[] = {
 
 constexpr int FirstNetworkPanelRow = 7;  // "Network:" (0-based)
 constexpr int ProfilePanelRow = 6;       // "Profile:"
+constexpr int StatusPanelRow = 2;
+constexpr int ConnectedPanelRow = 17;
+// Values keep this width whatever they read, so the panel never pushes the lists aside.
+constexpr int ValueWidth = 300;
 
 } // namespace
 
@@ -63,8 +68,9 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
         row.caption->setFont(captionFont);
         row.value->setFont(valueFont);
         row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        // Long values (GUIDs, reason texts) must not push the lists aside.
-        row.value->setMaximumWidth(330);
+        row.value->setTextFormat(Qt::PlainText);
+        row.value->setFixedWidth(ValueWidth);
+        values << row.value->text();
     }
     for (int i = 0; i < ui->infoLayout->count(); ++i) {
         if (QLayout *rowLayout = ui->infoLayout->itemAt(i)->layout())
@@ -74,12 +80,10 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
 
 void NetworkInfoPanel::setInterface(const WirelessInterface &record)
 {
-    ui->guidValue->setText(record.guid);
-    ui->interfaceValue->setText(record.type);
-    ui->statusValue->setText(record.stateText);
-    ui->operModeValue->setText(record.operationMode);
-    ui->bssTypeValue->setText(record.bssType);
-    ui->autoConfValue->setText(record.autoConfiguration);
+    const QStringList texts = {record.guid, record.type, record.stateText, record.operationMode, record.bssType,
+                               record.autoConfiguration};
+    for (int i = 0; i < texts.size(); ++i)
+        setValue(i, texts[i]);
 }
 
 void NetworkInfoPanel::showNetworkRow(const QTreeWidgetItem *item)
@@ -93,24 +97,40 @@ void NetworkInfoPanel::showProfileRow(const QTreeWidgetItem *item)
 {
     ui->profileCaption->show();
     ui->profileValue->show();
-    rows[ProfilePanelRow].value->setText(item->text(0));
+    setValue(ProfilePanelRow, item->text(0));
     fillNetworkRows(item, 1);
 }
 
 void NetworkInfoPanel::fillNetworkRows(const QTreeWidgetItem *item, int columnOffset)
 {
     for (int i = 0; i < int(std::size(PanelNetworkColumns)); ++i)
-        rows[FirstNetworkPanelRow + i].value->setText(item->text(PanelNetworkColumns[i] + columnOffset));
+        setValue(FirstNetworkPanelRow + i, item->text(PanelNetworkColumns[i] + columnOffset));
+}
+
+void NetworkInfoPanel::resetNetworkRows()
+{
+    for (int i = ProfilePanelRow; i < rows.size(); ++i)
+        setValue(i, tr("Unknown"));
+}
+
+void NetworkInfoPanel::setValue(int row, const QString &text)
+{
+    QLabel *label = rows[row].value;
+    const QString line = plaintext::singleLine(text);
+    values[row] = line;
+    const QString shown = label->fontMetrics().elidedText(line, Qt::ElideRight, ValueWidth);
+    label->setText(shown);
+    label->setToolTip(shown == line ? QString() : line.toHtmlEscaped());
 }
 
 void NetworkInfoPanel::setStatus(const QString &text)
 {
-    ui->statusValue->setText(text);
+    setValue(StatusPanelRow, text);
 }
 
 void NetworkInfoPanel::setConnected(const QString &text)
 {
-    ui->connectedValue->setText(text);
+    setValue(ConnectedPanelRow, text);
 }
 
 QString NetworkInfoPanel::clipboardText(const QString &adapterName) const
@@ -123,7 +143,7 @@ QString NetworkInfoPanel::clipboardText(const QString &adapterName) const
             continue;
         const bool last = i == rows.size() - 1;
         text += (last ? QStringLiteral("%1 %2") : QStringLiteral("%1 %2\n"))
-                    .arg(row.caption->text(), row.value->text());
+                    .arg(row.caption->text(), values[i]);
     }
     return text;
 }

@@ -31,6 +31,8 @@ public:
     void showNetworkRow(const QTreeWidgetItem *item);
     // Rows 7 to 23 from a profile-list row; the "Profile:" row is shown.
     void showProfileRow(const QTreeWidgetItem *item);
+    // Rows 7 to 23 read "Unknown" again: the row they came from is no longer listed.
+    void resetNetworkRows();
     void setStatus(const QString &text);
     void setConnected(const QString &text);
 
@@ -43,8 +45,12 @@ private:
         QLabel *value;
     };
     void fillNetworkRows(const QTreeWidgetItem *item, int columnOffset);
+    // Outside text, shown as plain text on one line; a value too long for the row ends in an
+    // ellipsis and shows whole in its tooltip and in the clipboard text.
+    void setValue(int row, const QString &text);
 
     Ui::AirvaneLite *ui;
     QWidget *window;
     QVector<Row> rows;
+    QStringList values;
 };

@@ -34,23 +34,23 @@ QPixmap standardPicture(QWidget *owner, int icon, const QSize &size)
 } // namespace
 
 MsgDialog::MsgDialog(QWidget *parent, const QString &title, const QString &text, int icon,
-                     QMessageBox::StandardButtons buttons)
+                     QMessageBox::StandardButtons buttons, Qt::TextFormat format)
     : QDialog(parent), m_iconSize(30, 30)
 {
-    build(title, text, standardPicture(this, icon, m_iconSize), buttons);
+    build(title, text, standardPicture(this, icon, m_iconSize), buttons, format);
 }
 
 MsgDialog::MsgDialog(QWidget *parent, const QString &title, const QString &text,
-                     const QPixmap &picture, QMessageBox::StandardButtons buttons)
+                     const QPixmap &picture, QMessageBox::StandardButtons buttons, Qt::TextFormat format)
     : QDialog(parent), m_iconSize(40, 40)
 {
-    build(title, text, picture, buttons);
+    build(title, text, picture, buttons, format);
 }
 
 int MsgDialog::run(QWidget *parent, const QString &title, const QString &text, int icon,
-                   QMessageBox::StandardButtons buttons)
+                   QMessageBox::StandardButtons buttons, Qt::TextFormat format)
 {
-    MsgDialog box(parent, title, text, icon, buttons);
+    MsgDialog box(parent, title, text, icon, buttons, format);
     return box.exec();
 }
 
@@ -60,7 +60,7 @@ QString MsgDialog::errorCodeText(int code)
 }
 
 void MsgDialog::build(const QString &title, const QString &text, const QPixmap &picture,
-                      QMessageBox::StandardButtons buttons)
+                      QMessageBox::StandardButtons buttons, Qt::TextFormat format)
 {
     setWindowTitle(title);
     setWindowModality(Qt::ApplicationModal);
@@ -77,6 +77,7 @@ void MsgDialog::build(const QString &title, const QString &text, const QPixmap &
     textLabel = new AppQLabel(text, this);
     textLabel->setObjectName(QStringLiteral("textLabel"));
     textLabel->setFont(applicationFont(false));
+    textLabel->setTextFormat(format);
     textLabel->setWordWrap(true);
 
     buttonBox = new QDialogButtonBox(this);

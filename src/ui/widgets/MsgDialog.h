@@ -12,7 +12,8 @@ class QPushButton;
 
 // The program's message box. Run it with exec(): the result is the standard-button value of the
 // button that ended it (QMessageBox::Yes, QMessageBox::Ok, ...), or 0 when it was closed with no
-// button to stand for.
+// button to stand for. Its text is plain text (names from outside the program are part of many
+// messages); a message that is markup on purpose passes Qt::RichText.
 class MsgDialog : public QDialog
 {
     Q_OBJECT
@@ -21,13 +22,13 @@ public:
     enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
 
     MsgDialog(QWidget *parent, const QString &title, const QString &text, int icon,
-              QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+              QMessageBox::StandardButtons buttons = QMessageBox::Ok, Qt::TextFormat format = Qt::PlainText);
     MsgDialog(QWidget *parent, const QString &title, const QString &text, const QPixmap &picture,
-              QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+              QMessageBox::StandardButtons buttons = QMessageBox::Ok, Qt::TextFormat format = Qt::PlainText);
 
     // Builds the box, runs it modally and returns the pressed button.
     static int run(QWidget *parent, const QString &title, const QString &text, int icon,
-                   QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                   QMessageBox::StandardButtons buttons = QMessageBox::Ok, Qt::TextFormat format = Qt::PlainText);
 
     // "Error code: <code>", the way every error number is shown to the user.
     static QString errorCodeText(int code);
@@ -65,7 +66,7 @@ protected:
 
 private:
     void build(const QString &title, const QString &text, const QPixmap &picture,
-               QMessageBox::StandardButtons buttons);
+               QMessageBox::StandardButtons buttons, Qt::TextFormat format);
 
     struct ButtonEntry
     {

@@ -13,6 +13,7 @@
 #include "app/settings/SettingsStore.h"
 #include "platform/wlan/WlanClientProvider.h"
 #include "ui/main/AirvaneLite.h"
+#include "ui/main/ConnectionFlow.h"
 
 #include "log/LogView.h"
 #include "platform/wlan/SimulatedWlanClient.h"

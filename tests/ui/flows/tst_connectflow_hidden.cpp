@@ -63,7 +63,7 @@ void TestConnectFlowHidden::initTestCase()
 void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
 {
     const int connects = sim->callCount(Sim::Call::Connect);
-    QSignalSpy requests(window, &AirvaneLite::connectionRequest);
+    QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
     pressRow(networks, hiddenRow(false));
     bool seen = false;
     whenDialogAppears<ConnectHAP>([&seen](ConnectHAP *dialog) {
@@ -110,7 +110,7 @@ void TestConnectFlowHidden::hiddenSecuredNetworkConnectsThroughThePasswordWindow
     QTRY_VERIFY(dialog->isVisible());
     QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), kHidden);
 
-    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     child<QLineEdit>(dialog, "lineEdit")->setText(kRightKey);
     typeHiddenName(QStringLiteral("Lair"));
     answerBox(QStringLiteral("OK"));

@@ -38,8 +38,8 @@ void TestConnectFlowOpen::initTestCase()
 
 void TestConnectFlowOpen::openNetworkConnects()
 {
-    QSignalSpy requests(window, &AirvaneLite::connectionRequest);
-    QSignalSpy named(window, &AirvaneLite::currentNetwork);
+    QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
+    QSignalSpy named(window->connectionFlow(), &ConnectionFlow::currentNetwork);
     QTreeWidgetItem *cafe = findRow(networks, 0, QStringLiteral("Cafe"));
     QVERIFY(cafe);
     pressRow(networks, cafe);
@@ -82,7 +82,7 @@ void TestConnectFlowOpen::disconnectAnsweredNoKeepsTheConnection()
     pressRow(networks, cafe);
     QCOMPARE(connectButton()->text(), QStringLiteral("Disconnect"));
 
-    QSignalSpy disconnects(window, &AirvaneLite::disconnectRequest);
+    QSignalSpy disconnects(window->connectionFlow(), &ConnectionFlow::disconnectRequest);
     answerBox(QStringLiteral("No"));
     connectButton()->click();
 
@@ -101,8 +101,8 @@ void TestConnectFlowOpen::disconnectAnsweredYes()
     QVERIFY(cafe);
     pressRow(networks, cafe);
 
-    QSignalSpy disconnects(window, &AirvaneLite::disconnectRequest);
-    QSignalSpy toDialogs(window, &AirvaneLite::apDisconnected);
+    QSignalSpy disconnects(window->connectionFlow(), &ConnectionFlow::disconnectRequest);
+    QSignalSpy toDialogs(window->connectionFlow(), &ConnectionFlow::apDisconnected);
     answerBoxes({QStringLiteral("Yes"), QStringLiteral("OK")});
     connectButton()->click();
     QCOMPARE(disconnects.count(), 1);
@@ -124,8 +124,8 @@ void TestConnectFlowOpen::disconnectAnsweredYes()
 void TestConnectFlowOpen::refusedConnectShowsTheCode()
 {
     QVERIFY(pressNetwork(QStringLiteral("Cafe")));
-    QSignalSpy failures(window, &AirvaneLite::connectionFailed);
-    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    QSignalSpy failures(window->connectionFlow(), &ConnectionFlow::connectionFailed);
+    QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     sim->failCall(Sim::Call::Connect, 5);
     answerBox(QStringLiteral("OK"));
     connectButton()->click();
@@ -148,8 +148,8 @@ void TestConnectFlowOpen::connectPressedWhileConnectingCancels()
     QVERIFY(attic);
     pressRow(networks, attic);
 
-    QSignalSpy cancels(window, &AirvaneLite::cancelRequest);
-    QSignalSpy failures(window, &AirvaneLite::connectionFailed);
+    QSignalSpy cancels(window->connectionFlow(), &ConnectionFlow::cancelRequest);
+    QSignalSpy failures(window->connectionFlow(), &ConnectionFlow::connectionFailed);
     connectButton()->click();
     QTRY_COMPARE(connectButton()->text(), QStringLiteral("Cancel"));
 
@@ -186,7 +186,7 @@ void TestConnectFlowOpen::closingTheWindowWhileConnectingCancels()
 
     sim->setConnectDelay(4000);
     QVERIFY(pressNetwork(QStringLiteral("Cafe")));
-    QSignalSpy cancels(window, &AirvaneLite::cancelRequest);
+    QSignalSpy cancels(window->connectionFlow(), &ConnectionFlow::cancelRequest);
     connectButton()->click();
     QTRY_COMPARE(connectButton()->text(), QStringLiteral("Cancel"));
 

@@ -97,16 +97,16 @@ void TestConnectFlowSecured::checkAPDataAnswersFromTheNetworkList()
     QFETCH(QStringList, secured);
     QFETCH(QStringList, open);
 
-    QSignalSpy protectedData(window, &AirvaneLite::protectedSSIDData);
-    QSignalSpy openData(window, &AirvaneLite::openSSIDData);
-    window->setCheckAPData(name);
+    QSignalSpy protectedData(window->connectionFlow(), &ConnectionFlow::protectedSSIDData);
+    QSignalSpy openData(window->connectionFlow(), &ConnectionFlow::openSSIDData);
+    window->connectionFlow()->setCheckAPData(name);
     QCOMPARE(dialogkit::emissions(protectedData), secured);
     QCOMPARE(dialogkit::emissions(openData), open);
 }
 
 void TestConnectFlowSecured::rightKeyConnectsThroughThePasswordWindow()
 {
-    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     answerBox(QStringLiteral("OK"));
     connectThroughPasswordWindow(QStringLiteral("Office"), kRightKey);
     QCOMPARE(dialogButton(), QStringLiteral("Cancel"));
@@ -152,8 +152,8 @@ void TestConnectFlowSecured::savedPasswordIsEncipheredAndRestoredForItsNetworkOn
 
 void TestConnectFlowSecured::wrongKeyRemovesOnlyTheProfileOfThatAttempt()
 {
-    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
-    QSignalSpy failures(window, &AirvaneLite::connectionFailed);
+    QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
+    QSignalSpy failures(window->connectionFlow(), &ConnectionFlow::connectionFailed);
     answerBox(QStringLiteral("OK"));
     connectThroughPasswordWindow(QStringLiteral("Lab"), QStringLiteral("wrong-key"));
 
@@ -179,7 +179,7 @@ void TestConnectFlowSecured::savedProfileConnectsWithoutAskingForAPassword()
 {
     dialog->close();
     QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Home")));
-    QSignalSpy requests(window, &AirvaneLite::securedProfileConnectRequest);
+    QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::securedProfileConnectRequest);
     pressRow(profiles, rowWhere(profiles, QStringLiteral("Home")));
     answerBox(QStringLiteral("OK"));
     connectButton()->click();
@@ -196,7 +196,7 @@ void TestConnectFlowSecured::savedProfileConnectsWithoutAskingForAPassword()
 
 void TestConnectFlowSecured::failedConnectKeepsTheSavedProfile()
 {
-    QSignalSpy removals(window, &AirvaneLite::removeFailedWlanProfile);
+    QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Garage")));
     pressRow(profiles, rowWhere(profiles, QStringLiteral("Garage")));
     answerBox(QStringLiteral("OK"));

@@ -99,7 +99,7 @@ void TestMainWindowLists::adaptersArriveInSelector()
     QCOMPARE(selector->itemText(0), kAdapter0);
     QCOMPARE(selector->itemText(1), kAdapter1);
     QCOMPARE(selector->currentIndex(), 0);
-    QCOMPARE(selector->itemData(0, Qt::UserRole).value<Interface::State>(), Interface::Listed);
+    QCOMPARE(window->interfaceState(), Interface::Listed);
     QVERIFY(child<QPushButton>(window, "refreshButton")->isEnabled());
     QCOMPARE(panelValues(window, {"guid", "interface", "status", "operMode", "bssType", "autoConf"}),
              QStringList({kGuid0, "Native WiFi", "Connected", "Extensible Station", "Infrastructure", "True"}));

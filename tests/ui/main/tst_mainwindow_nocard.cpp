@@ -80,7 +80,7 @@ void TestMainWindowNoCard::noCardEntryAfterRetryAndCancel()
 
     QCOMPARE(selector->count(), 1);
     QCOMPARE(selector->itemText(0), kNoCard);
-    QCOMPARE(selector->itemData(0, Qt::UserRole).value<Interface::State>(), Interface::NoCard);
+    QCOMPARE(window->interfaceState(), Interface::NoCard);
     QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
     QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
     QVERIFY(!child<QTimer>(window, "refreshTimer")->isActive());
@@ -116,7 +116,7 @@ void TestMainWindowNoCard::adapterFoundOnRefreshReplacesTheEntry()
     QTRY_COMPARE(networks->topLevelItemCount(), 1);
     QCOMPARE(selector->count(), 1);
     QCOMPARE(selector->itemText(0), QStringLiteral("USB Wi-Fi Stick"));
-    QCOMPARE(selector->itemData(0, Qt::UserRole).value<Interface::State>(), Interface::Listed);
+    QCOMPARE(window->interfaceState(), Interface::Listed);
     QCOMPARE(networks->topLevelItem(0)->text(0), QStringLiteral("Cafe"));
     QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
     QCOMPARE(child<QLabel>(window, "guidValue")->text(),
