@@ -295,74 +295,6 @@
         <translation>Загрузка данных...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Языки</translation>
-    </message>
-    <message>
-        <source>Auto select</source>
-        <translation>Автовыбор</translation>
-    </message>
-    <message>
-        <source>Themes</source>
-        <translation>Темы</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Светлая</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Серая</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Тёмная</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Обратная связь</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Обновления</translation>
-    </message>
-    <message>
-        <source>Changelog</source>
-        <translation>Список изменений</translation>
-    </message>
-    <message>
-        <source>Hostlens</source>
-        <translation>Hostlens</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>About Hostlens Home</source>
-        <translation>О программе Hostlens Home</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Application</source>
-        <translation>Приложение</translation>
-    </message>
-    <message>
         <source>Wireless card was not found</source>
         <translation>Беспроводной адаптер не найден</translation>
     </message>
@@ -409,26 +341,6 @@
     <message>
         <source>Wireless information has been successfully copied to the clipboard.</source>
         <translation>Сведения о беспроводной сети скопированы в буфер обмена.</translation>
-    </message>
-    <message>
-        <source>Development</source>
-        <translation>Разработка</translation>
-    </message>
-    <message>
-        <source>Insider</source>
-        <translation>Инсайдерский</translation>
-    </message>
-    <message>
-        <source>Beta</source>
-        <translation>Бета</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Релиз</translation>
-    </message>
-    <message>
-        <source>Build</source>
-        <translation>Сборка</translation>
     </message>
     <message>
         <source>Error code:</source>

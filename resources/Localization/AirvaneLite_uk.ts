@@ -295,74 +295,6 @@
         <translation>Завантаження даних...</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Параметри</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Мови</translation>
-    </message>
-    <message>
-        <source>Auto select</source>
-        <translation>Автовибір</translation>
-    </message>
-    <message>
-        <source>Themes</source>
-        <translation>Теми</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Світла</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Сіра</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Темна</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Зворотний зв’язок</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Оновлення</translation>
-    </message>
-    <message>
-        <source>Changelog</source>
-        <translation>Список змін</translation>
-    </message>
-    <message>
-        <source>Hostlens</source>
-        <translation>Hostlens</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Відкрити</translation>
-    </message>
-    <message>
-        <source>About Hostlens Home</source>
-        <translation>Про програму Hostlens Home</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Application</source>
-        <translation>Застосунок</translation>
-    </message>
-    <message>
         <source>Wireless card was not found</source>
         <translation>Бездротовий адаптер не знайдено</translation>
     </message>
@@ -409,26 +341,6 @@
     <message>
         <source>Wireless information has been successfully copied to the clipboard.</source>
         <translation>Відомості про бездротову мережу скопійовано до буфера обміну.</translation>
-    </message>
-    <message>
-        <source>Development</source>
-        <translation>Розробка</translation>
-    </message>
-    <message>
-        <source>Insider</source>
-        <translation>Інсайдерський</translation>
-    </message>
-    <message>
-        <source>Beta</source>
-        <translation>Бета</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Реліз</translation>
-    </message>
-    <message>
-        <source>Build</source>
-        <translation>Збірка</translation>
     </message>
     <message>
         <source>Error code:</source>

@@ -36,7 +36,7 @@ About::About(QWidget *parent)
     nameFont.setPixelSize(font.pixelSize() + 8);
     nameFont.setWeight(QFont::Bold);
     ui->programName->setFont(nameFont);
-    ui->logo->setPixmap(QIcon(QStringLiteral(":/Icon/airvane.png")).pixmap(72, 72));
+    ui->logo->setPixmap(dialogs::resourceIcon(QStringLiteral(":/Icon/airvane.png")).pixmap(72, 72));
 
     for (QLabel *link : {ui->eulaValue, ui->privacyValue, ui->websiteValue, ui->feedbackValue, ui->accountValue}) {
         link->setTextFormat(Qt::RichText);
@@ -73,6 +73,13 @@ void About::setFeedbackOpener(WindowOpener opener)
     markAvailability();
 }
 
+void About::setAvailability(bool log, bool updates)
+{
+    logAvailable = log;
+    updatesAvailable = updates;
+    markAvailability();
+}
+
 QString About::privacyPolicyCode(App::Language language, QLocale::Language systemLanguage)
 {
     return languageCode(interfaceLanguageFor(language, systemLanguage));
@@ -83,11 +90,11 @@ void About::buildMenu()
     menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("aboutContextMenu"));
     menu->setFont(applicationFont());
-    logAction = menu->addAction(QIcon(QStringLiteral(":/Icon/file.svg")), QString());
-    changelogAction = menu->addAction(QIcon(QStringLiteral(":/Icon/file-code.svg")), QString());
-    updatesAction = menu->addAction(QIcon(QStringLiteral(":/Icon/sync.svg")), QString());
+    logAction = menu->addAction(dialogs::resourceIcon(QStringLiteral(":/Icon/file.svg")), QString());
+    changelogAction = menu->addAction(dialogs::resourceIcon(QStringLiteral(":/Icon/file-code.svg")), QString());
+    updatesAction = menu->addAction(dialogs::resourceIcon(QStringLiteral(":/Icon/sync.svg")), QString());
     feedbackAction = menu->addAction(QString());
-    exitAction = menu->addAction(QIcon(QStringLiteral(":/Icon/sign-out.svg")), QString());
+    exitAction = menu->addAction(dialogs::resourceIcon(QStringLiteral(":/Icon/sign-out.svg")), QString());
     connect(logAction, &QAction::triggered, this, [this] { emit displayLog(this); });
     connect(changelogAction, &QAction::triggered, this, [this] {
         if (changelogOpener)
@@ -113,8 +120,6 @@ void About::fillTexts()
                  tr("Privacy Policy").toHtmlEscaped()));
     ui->websiteValue->setText(QStringLiteral("<a style=\"text-decoration: none;\" href=\"%1\">%1</a>")
                                   .arg(makerWebsite()));
-    ui->feedbackValue->setText(internalLink(tr("Send feedback")));
-    ui->accountValue->setText(internalLink(tr("Sign in")));
 
     logAction->setText(tr("Log"));
     changelogAction->setText(tr("Changelog"));
@@ -126,9 +131,9 @@ void About::fillTexts()
 
 void About::markAvailability()
 {
-    setAvailable(logAction, isSignalConnected(QMetaMethod::fromSignal(&About::displayLog)));
+    setAvailable(logAction, logAvailable && isSignalConnected(QMetaMethod::fromSignal(&About::displayLog)));
     setAvailable(changelogAction, bool(changelogOpener));
-    setAvailable(updatesAction, isSignalConnected(QMetaMethod::fromSignal(&About::checkUpdates)));
+    setAvailable(updatesAction, updatesAvailable && isSignalConnected(QMetaMethod::fromSignal(&About::checkUpdates)));
     if (refreshRunning)
         updatesAction->setEnabled(false);
     setAvailable(feedbackAction, bool(feedbackOpener));
@@ -145,6 +150,10 @@ void About::setAvailable(QAction *action, bool available)
 
 void About::setAvailable(QLabel *link, bool available)
 {
+    // A disabled label still draws its link in the link colour: an entry that leads nowhere is
+    // shown as plain text instead.
+    const QString text = link == ui->feedbackValue ? tr("Send feedback") : tr("Sign in");
+    link->setText(available ? internalLink(text) : text.toHtmlEscaped());
     link->setEnabled(available);
     link->setToolTip(available ? QString() : tr("Not available in this build"));
 }

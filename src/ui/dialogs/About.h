@@ -32,6 +32,8 @@ public:
 
     void setChangelogOpener(WindowOpener opener);
     void setFeedbackOpener(WindowOpener opener);
+    // Whether the log window and the update check behind displayLog and checkUpdates exist.
+    void setAvailability(bool log, bool updates);
 
     // "en", "ru" or "uk" for the privacy-policy address; automatic follows the system language.
     static QString privacyPolicyCode(App::Language language, QLocale::Language systemLanguage);
@@ -63,7 +65,7 @@ private:
     // Entries whose window is not part of this build are disabled and say so.
     void markAvailability();
     static void setAvailable(QAction *action, bool available);
-    static void setAvailable(QLabel *link, bool available);
+    void setAvailable(QLabel *link, bool available);
 
     Ui::About *ui;
     QMenu *menu = nullptr;
@@ -77,4 +79,6 @@ private:
     Update::Channel channel = Update::Channel::Release;
     App::Language language = App::Language::Automatic;
     bool refreshRunning = false;
+    bool logAvailable = true;
+    bool updatesAvailable = true;
 };

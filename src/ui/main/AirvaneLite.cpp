@@ -6,10 +6,15 @@
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "log/LogView.h"
+#include "ui/dialogs/About.h"
+#include "ui/main/AppTray.h"
 #include "ui/main/ConnectionDialogs.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/main/MainWindowChrome.h"
 #include "ui/main/NetworkColumn.h"
 #include "ui/main/NetworkInfoPanel.h"
+#include "ui/main/WindowPersistence.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/WirelessWorker.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/WindowRules.h"
@@ -18,6 +23,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -101,9 +107,8 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(ui->networkList, &QTreeWidget::itemPressed, this, &AirvaneLite::networkItemPressed);
     connect(ui->profileList, &QTreeWidget::itemPressed, this, &AirvaneLite::profileItemPressed);
     ui->listSplitter->setCollapsible(0, false);
-    connect(ui->listSplitter, &QSplitter::splitterMoved, this, [this] {
-        writeAppSetting(QLatin1String(SettingsKey::WlanViewSize), ui->listSplitter->saveState());
-    });
+    connect(ui->listSplitter, &QSplitter::splitterMoved, this,
+            [this] { WindowPersistence::storeSplitter(ui->listSplitter); });
     buildToolbar();
 
     for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
@@ -111,6 +116,14 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     ui->settingsButton->setIcon(svgIcon(QStringLiteral(":/Icon/cog.svg")));
     ui->exitButton->setIcon(svgIcon(QStringLiteral(":/Icon/sign-out.svg")));
     connect(ui->settingsButton, &QPushButton::clicked, this, &AirvaneLite::openAppSettings);
+    // The button offers what the menu entry offers (disabled, saying why, without a dialog).
+    QAction *settingsEntry = windowChrome->menus()->action(MainMenus::Settings);
+    const auto mirrorSettingsEntry = [this, settingsEntry] {
+        ui->settingsButton->setEnabled(settingsEntry->isEnabled());
+        ui->settingsButton->setToolTip(settingsEntry->isEnabled() ? QString() : settingsEntry->toolTip());
+    };
+    connect(settingsEntry, &QAction::changed, this, mirrorSettingsEntry);
+    mirrorSettingsEntry();
     connect(ui->refreshButton, &QPushButton::clicked, this, &AirvaneLite::refreshData);
     connect(ui->connectButton, &QPushButton::clicked, flow, &ConnectionFlow::connectNetwork);
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
@@ -147,62 +160,20 @@ void AirvaneLite::buildToolbar()
     menuToolBar->setFloatable(false);
     addToolBar(Qt::LeftToolBarArea, menuToolBar);
 
-    // The window's own shortcuts serve the keys; a menu entry only shows its key beside the text,
-    // so that no key is registered twice (two registrations make a key ambiguous and dead).
-    auto addEntry = [](QMenu *menu, const QString &text, const QString &icon, const char *keys) {
-        const QString label = keys ? text + QLatin1Char('\t') + QKeySequence(QString::fromLatin1(keys))
-                                                                    .toString(QKeySequence::NativeText)
-                                   : text;
-        return icon.isEmpty() ? menu->addAction(label) : menu->addAction(svgIcon(icon), label);
-    };
-    auto addMenuButton = [menuToolBar](const QString &text) {
-        auto *button = new QPushButton(text, menuToolBar);
-        button->setObjectName(QStringLiteral("menuButton"));
-        button->setFont(applicationFont());
-        auto *menu = new QMenu(button);
-        menu->setFont(applicationFont());
-        button->setMenu(menu);
-        menuToolBar->addWidget(button);
-        return menu;
-    };
-
-    QMenu *fileMenu = addMenuButton(tr("File"));
-    refreshAction = addEntry(fileMenu, tr("Refresh"), QString(), "Ctrl+R");
-    connect(refreshAction, &QAction::triggered, this, &AirvaneLite::refreshData);
-    connectAction = addEntry(fileMenu, tr("Connect"), QString(), "Ctrl+C");
-    connect(connectAction, &QAction::triggered, flow, &ConnectionFlow::connectNetwork);
-    QAction *exitAction = addEntry(fileMenu, tr("Exit"), QStringLiteral(":/Icon/sign-out.svg"), "Alt+F4");
-    connect(exitAction, &QAction::triggered, this, &AirvaneLite::exitApp);
-
-    QMenu *optionsMenu = addMenuButton(tr("Options"));
-    QAction *settingsAction = addEntry(optionsMenu, tr("Settings"), QStringLiteral(":/Icon/cog.svg"), "Ctrl+P");
-    connect(settingsAction, &QAction::triggered, this, &AirvaneLite::openAppSettings);
-    QMenu *languages = optionsMenu->addMenu(tr("Languages"));
-    languages->setFont(applicationFont());
-    languages->addAction(tr("Auto select"))->setCheckable(true);
-    for (const char *name : {"English", "Русский", "Українська"})
-        languages->addAction(QString::fromUtf8(name))->setCheckable(true);
-    QMenu *themes = optionsMenu->addMenu(tr("Themes"));
-    themes->setFont(applicationFont());
-    for (const QString &name : {tr("Light"), tr("Gray"), tr("Dark")})
-        themes->addAction(name)->setCheckable(true);
-    connect(addEntry(optionsMenu, tr("Feedback"), QString(), "Ctrl+F"), &QAction::triggered, this,
-            &AirvaneLite::openFeedback);
-    connect(addEntry(optionsMenu, tr("Log"), QStringLiteral(":/Icon/file.svg"), "Ctrl+L"), &QAction::triggered,
-            this, [this] { openLog(this); });
-    connect(addEntry(optionsMenu, tr("Updates"), QStringLiteral(":/Icon/sync.svg"), "Ctrl+U"), &QAction::triggered,
-            this, &AirvaneLite::checkForAppUpdates);
-    connect(addEntry(optionsMenu, tr("Changelog"), QStringLiteral(":/Icon/file-code.svg"), "Ctrl+N"),
-            &QAction::triggered, this, &AirvaneLite::openChangelog);
-
-    QMenu *hostlensMenu = addMenuButton(tr("Hostlens"));
-    connect(addEntry(hostlensMenu, tr("Open"), QString(), nullptr), &QAction::triggered, this,
-            &AirvaneLite::openHostlensHome);
-    addEntry(hostlensMenu, tr("About Hostlens Home"), QStringLiteral(":/Icon/external-link.svg"), nullptr);
-
-    QMenu *aboutMenu = addMenuButton(tr("About"));
-    connect(addEntry(aboutMenu, tr("Application"), QString(), "Ctrl+F1"), &QAction::triggered, this,
-            &AirvaneLite::aboutApp);
+    windowChrome = new MainWindowChrome(this, menuToolBar);
+    connect(windowChrome, &MainWindowChrome::refreshRequested, this, &AirvaneLite::refreshData);
+    connect(windowChrome, &MainWindowChrome::connectRequested, flow, &ConnectionFlow::connectNetwork);
+    connect(windowChrome, &MainWindowChrome::feedbackRequested, this, &AirvaneLite::openFeedbackDlg);
+    connect(windowChrome, &MainWindowChrome::languageApplied, this, &AirvaneLite::languageApplied);
+    connect(windowChrome, &MainWindowChrome::themeSelected, this, &AirvaneLite::selectedTheme);
+    connect(this, &AirvaneLite::networksRefreshStarted, windowChrome, [this] {
+        if (About *about = windowChrome->about())
+            about->setNetworksRefreshStarted();
+    });
+    connect(this, &AirvaneLite::networksRefreshFinished, windowChrome, [this] {
+        if (About *about = windowChrome->about())
+            about->setNetworksRefreshCompleted();
+    });
 }
 
 void AirvaneLite::buildShortcuts()
@@ -226,10 +197,22 @@ void AirvaneLite::buildShortcuts()
 
 void AirvaneLite::applyStoredSettings()
 {
-    if (!restoreGeometry(readLayoutBlob(QLatin1String(SettingsKey::Position))))
-        resize(1260, 600);
-    ui->listSplitter->restoreState(readLayoutBlob(QLatin1String(SettingsKey::WlanViewSize)));
-    setFullInfo();
+    WindowPersistence::restoreGeometry(this);
+    WindowPersistence::restoreSplitter(ui->listSplitter);
+
+    windowChrome->applyLanguage(readLanguage());
+    windowChrome->applyTheme(readTheme());
+    windowChrome->setTitle();
+    windowChrome->manageTraySettings();
+
+    const QString updates = QLatin1String(SettingsGroup::Updates);
+    updatesEnabled = readSetting(updates, QLatin1String(SettingsKey::EnableUpdates), true).toBool();
+    const bool checkAtStart =
+        readSetting(updates, QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts), true).toBool();
+    if (firstApplication && checkAtStart)
+        QTimer::singleShot(1500, windowChrome, &MainWindowChrome::checkForAppUpdatesQuietly);
+    firstApplication = false;
+
     if (autoRefreshEnabled())
         refreshTimer->start(AutoRefreshIntervalMs);
     else
@@ -241,12 +224,14 @@ void AirvaneLite::shutdown()
     if (shutDown)
         return;
     shutDown = true;
-    writeAppSetting(QLatin1String(SettingsKey::Position), saveGeometry());
+    WindowPersistence::storeGeometry(this);
     if (refreshTimer->isActive() && autoRefreshEnabled()) {
         refreshTimer->stop();
         emit wlanUnregisterNotification();
     }
     refreshTimer->stop();
+    windowChrome->tray()->release(false);
+    windowChrome->scheduleWindowDeletion();
     dialogs->scheduleDeletion();
     worker->stop();
 }
@@ -258,14 +243,29 @@ bool AirvaneLite::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && interfaceState() == Interface::Listed)
         emit checkWirelessState(currentAdapterIndex());
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowStateChange)
+        windowChrome->handleWindowStateChange(static_cast<QWindowStateChangeEvent *>(event)->oldState());
+    return handled;
+}
+
+void AirvaneLite::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && windowChrome)
+        retranslateTexts();
+    QMainWindow::changeEvent(event);
 }
 
 void AirvaneLite::closeEvent(QCloseEvent *event)
 {
     if (flow->phase() == ConnectionFlow::Connecting)
         flow->requestCancel();
-    QMainWindow::closeEvent(event);
+    windowChrome->handleClose(event);
+}
+
+void AirvaneLite::contextMenuEvent(QContextMenuEvent *event)
+{
+    windowChrome->showContextMenu(event->globalPos());
 }
 
 void AirvaneLite::keyPressEvent(QKeyEvent *event)
@@ -296,7 +296,7 @@ void AirvaneLite::putNoCardEntry()
 void AirvaneLite::setRefreshControlsEnabled(bool enabled)
 {
     ui->refreshButton->setEnabled(enabled);
-    refreshAction->setEnabled(enabled);
+    windowChrome->menus()->setRefreshEnabled(enabled);
 }
 
 void AirvaneLite::resumeRefreshControls()
@@ -346,7 +346,7 @@ void AirvaneLite::setConnectTexts(bool connected)
 {
     const QString text = connected ? tr("Disconnect") : tr("Connect");
     ui->connectButton->setText(text);
-    connectAction->setText(text + QLatin1Char('\t') + QKeySequence(QStringLiteral("Ctrl+C")).toString(QKeySequence::NativeText));
+    windowChrome->menus()->setEntryText(MainMenus::Connect, text);
 }
 
 void AirvaneLite::setConnectEnabled(bool enabled)
@@ -671,29 +671,12 @@ void AirvaneLite::copyWirelessInformation()
 
 void AirvaneLite::setFullInfo()
 {
-    const bool full = readAppSetting(QLatin1String(SettingsKey::ShowFullInfo), true).toBool();
-    setWindowTitle(titleText(full, static_cast<int>(readUpdatesChannel())));
+    windowChrome->setTitle();
 }
 
 QString AirvaneLite::titleText(bool showFullInfo, int channel)
 {
-    const QString name = QStringLiteral("Airvane Lite");
-    if (!showFullInfo)
-        return name;
-    QString channelName;
-    switch (channel) {
-    case 0: channelName = tr("Development"); break;
-    case 1: channelName = tr("Insider"); break;
-    case 2: channelName = tr("Beta"); break;
-    default: channelName = tr("Release"); break;
-    }
-    QString architecture = QString::number(QSysInfo::WordSize);
-    if (architecture == QLatin1String("64"))
-        architecture = QStringLiteral("x64");
-    else if (architecture == QLatin1String("32"))
-        architecture = QStringLiteral("x86");
-    return QStringLiteral("%1 [%2 | %3 %4 | %5]")
-        .arg(name, channelName, tr("Build"), QStringLiteral(AIRVANE_VERSION), architecture);
+    return WindowTitle::text(showFullInfo, channel);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -709,15 +692,166 @@ void AirvaneLite::openAPNotificationSettings(bool status)
     dialogs->openAPNotificationSettings(status);
 }
 
-void AirvaneLite::aboutApp() {}
-void AirvaneLite::openLog(QWidget *) {}
-void AirvaneLite::openChangelog() {}
-void AirvaneLite::openAppSettings() {}
-void AirvaneLite::openFeedback() {}
-void AirvaneLite::checkForAppUpdates() {}
-void AirvaneLite::openHostlensHome() {}
+void AirvaneLite::aboutApp()
+{
+    windowChrome->aboutApp();
+}
+
+void AirvaneLite::openLog(QWidget *parent)
+{
+    windowChrome->openLog(parent);
+}
+
+void AirvaneLite::openChangelog()
+{
+    windowChrome->openChangelog();
+}
+
+void AirvaneLite::openAppSettings()
+{
+    windowChrome->openAppSettings();
+}
+
+void AirvaneLite::openFeedback()
+{
+    windowChrome->openFeedback();
+}
+
+void AirvaneLite::checkForAppUpdates()
+{
+    windowChrome->checkForAppUpdates();
+}
+
+void AirvaneLite::openHostlensHome()
+{
+    windowChrome->openHostlensHome();
+}
 
 void AirvaneLite::exitApp()
 {
-    close();
+    windowChrome->exitApp();
+}
+
+void AirvaneLite::setAppWindowVisible()
+{
+    windowChrome->setAppWindowVisible();
+}
+
+void AirvaneLite::manageTraySettings()
+{
+    windowChrome->manageTraySettings();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Language and theme
+
+void AirvaneLite::autoSelectLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Automatic);
+}
+
+void AirvaneLite::englishLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::English);
+}
+
+void AirvaneLite::russianLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Russian);
+}
+
+void AirvaneLite::ukrainianLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Ukrainian);
+}
+
+void AirvaneLite::lightThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Light);
+}
+
+void AirvaneLite::grayThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Gray);
+}
+
+void AirvaneLite::darkThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Dark);
+}
+
+void AirvaneLite::languageSelected(App::Language index)
+{
+    windowChrome->applyLanguage(index);
+}
+
+void AirvaneLite::applyTheme(App::Theme theme)
+{
+    windowChrome->applyTheme(theme);
+}
+
+void AirvaneLite::languageApplied()
+{
+    // The lists and the panel are filled again in the new language.
+    if (worker && ui->adapterSelector->currentIndex() >= 0 && interfaceState() == Interface::Listed)
+        adapterIndexChanged(ui->adapterSelector->currentIndex());
+    retranslateTexts();
+}
+
+void AirvaneLite::retranslateTexts()
+{
+    ui->retranslateUi(this);
+    windowChrome->menus()->retranslate();
+    lists->retranslate();
+    infoPanel->resetAllRows();
+    if (interfaceState() == Interface::NotLoaded && ui->adapterSelector->count() > 0)
+        ui->adapterSelector->setItemText(0, tr("Loading data..."));
+    else if (interfaceState() == Interface::NoCard && ui->adapterSelector->count() > 0)
+        ui->adapterSelector->setItemText(0, tr("Wireless card was not found"));
+    setConnectTexts(false);
+    windowChrome->setTitle();
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the settings dialog announces
+
+void AirvaneLite::restoreMainGeomery(QByteArray geometry)
+{
+    WindowPersistence::restoreGeometryText(this, geometry);
+}
+
+void AirvaneLite::restoreWlanSplitter(QByteArray state)
+{
+    WindowPersistence::restoreSplitterText(ui->listSplitter, state);
+}
+
+void AirvaneLite::autoRefreshNetworks(bool refreshStatus)
+{
+    if (refreshStatus)
+        refreshTimer->start(AutoRefreshIntervalMs);
+    else
+        refreshTimer->stop();
+}
+
+void AirvaneLite::alwaysOnTopEnabled(bool isOn)
+{
+    windowChrome->setAlwaysOnTop(isOn);
+}
+
+void AirvaneLite::updateChannel(Update::Channel channel)
+{
+    writeUpdatesChannel(channel);
+    windowChrome->setTitle();
+    if (About *about = windowChrome->about())
+        about->setUpdateChannel(channel);
+}
+
+void AirvaneLite::updatesStatusCheck(bool isOn)
+{
+    updatesEnabled = isOn;
+}
+
+void AirvaneLite::opacitySettings(double opacityValue)
+{
+    windowChrome->setOpacity(opacityValue);
 }

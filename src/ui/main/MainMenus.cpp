@@ -36,7 +36,7 @@ MainMenus::MainMenus(QWidget *window)
             auto *action = new QAction(this);
             action->setCheckable(true);
             if (flags[value])
-                action->setIcon(QIcon(QString::fromLatin1(flags[value])));
+                action->setIcon(dialogs::resourceIcon(QString::fromLatin1(flags[value])));
             connect(action, &QAction::triggered, this,
                     [this, value] {
                         setLanguageChecked(static_cast<App::Language>(value));
@@ -67,12 +67,11 @@ QAction *MainMenus::makeAction(Entry entry, const QString &icon, const char *key
 {
     auto *action = new QAction(this);
     if (!icon.isEmpty())
-        action->setIcon(QIcon(icon));
-    if (keys) {
-        // Shown beside the entry only: the window's application-wide shortcut does the work.
-        action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
-        action->setShortcutContext(Qt::WidgetShortcut);
-    }
+        action->setIcon(dialogs::resourceIcon(icon));
+    // The key is only shown beside the entry: the window's application-wide shortcut does the
+    // work, and a second registration of the same key would make both ambiguous and dead.
+    if (keys)
+        keyTexts.insert(entry, QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText));
     connect(action, &QAction::triggered, this, [this, entry] { emit triggered(entry); });
     actions.insert(entry, action);
     return action;
@@ -92,7 +91,7 @@ QMenu *MainMenus::addSubmenu(QMenu *parent, const char *title, const QString &ic
 {
     QMenu *menu = parent->addMenu(QString());
     if (!icon.isEmpty())
-        menu->setIcon(QIcon(icon));
+        menu->setIcon(dialogs::resourceIcon(icon));
     menu->setFont(parent->font());
     menu->setToolTipsVisible(true);
     submenus.append({menu, title});
@@ -191,7 +190,7 @@ void MainMenus::setAvailable(Entry entry, bool available)
     unavailable.insert(entry, !available);
     QAction *entryAction = action(entry);
     entryAction->setEnabled(available);
-    entryAction->setToolTip(available ? entryAction->text().remove(QLatin1Char('&'))
+    entryAction->setToolTip(available ? entryAction->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'))
                                       : tr("Not available in this build"));
 }
 
@@ -206,6 +205,12 @@ void MainMenus::setThemesAvailable(bool available)
     }
 }
 
+void MainMenus::setEntryText(Entry entry, const QString &text)
+{
+    const QString keys = keyTexts.value(entry);
+    action(entry)->setText(keys.isEmpty() ? text : text + QLatin1Char('\t') + keys);
+}
+
 void MainMenus::setRefreshEnabled(bool enabled)
 {
     action(Refresh)->setEnabled(enabled);
@@ -218,19 +223,19 @@ void MainMenus::retranslate()
     for (int i = 0; i < menuButtons.size(); ++i)
         menuButtons[i]->setText(tr(buttonTexts[i]));
 
-    action(Refresh)->setText(tr("Refresh"));
-    action(Connect)->setText(tr("Connect"));
-    action(Exit)->setText(tr("Exit"));
-    action(Settings)->setText(tr("Settings"));
-    action(Feedback)->setText(tr("Feedback"));
-    action(Log)->setText(tr("Log"));
-    action(Updates)->setText(tr("Updates"));
-    action(Changelog)->setText(tr("Changelog"));
-    action(HostlensOpen)->setText(tr("Open"));
-    action(HostlensInfo)->setText(tr("About Hostlens Home"));
-    action(AboutApplication)->setText(tr("Application"));
-    action(AboutContext)->setText(tr("About"));
-    action(OpenWindow)->setText(tr("Open"));
+    setEntryText(Refresh, tr("Refresh"));
+    setEntryText(Connect, tr("Connect"));
+    setEntryText(Exit, tr("Exit"));
+    setEntryText(Settings, tr("Settings"));
+    setEntryText(Feedback, tr("Feedback"));
+    setEntryText(Log, tr("Log"));
+    setEntryText(Updates, tr("Updates"));
+    setEntryText(Changelog, tr("Changelog"));
+    setEntryText(HostlensOpen, tr("Open"));
+    setEntryText(HostlensInfo, tr("About Hostlens Home"));
+    setEntryText(AboutApplication, tr("Application"));
+    setEntryText(AboutContext, tr("About"));
+    setEntryText(OpenWindow, tr("Open"));
     for (auto it = unavailable.cbegin(); it != unavailable.cend(); ++it) {
         if (it.value())
             action(static_cast<Entry>(it.key()))->setToolTip(tr("Not available in this build"));

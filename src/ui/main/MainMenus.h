@@ -46,6 +46,8 @@ public:
     // Entries whose window is not part of this build: disabled, saying so in the tooltip.
     void setAvailable(Entry entry, bool available);
     void setRefreshEnabled(bool enabled);
+    // The entry's text; the key that serves it is added after a tab.
+    void setEntryText(Entry entry, const QString &text);
     // The theme entries of both sets; without a theme loader they say so.
     void setThemesAvailable(bool available);
 
@@ -78,6 +80,7 @@ private:
     QWidget *window;
     QHash<int, QAction *> actions;
     QHash<int, bool> unavailable;
+    QHash<int, QString> keyTexts;
     bool themesUnavailable = false;
     QVector<QAction *> languages[2];
     QVector<QAction *> themes[2];

@@ -82,6 +82,7 @@ void MainWindowChrome::updateAvailability()
     mainMenus->setThemesAvailable(bool(themeApplier));
     if (!aboutWindow)
         return;
+    aboutWindow->setAvailability(bool(logFactory), bool(updateCheck));
     aboutWindow->setChangelogOpener(changelogFactory ? About::WindowOpener([this](QWidget *parent) {
         runModal(changelogFactory(parent));
     }) : About::WindowOpener());
@@ -181,6 +182,15 @@ void MainWindowChrome::exitApp()
     }
     // The tray or another open window would keep the program alive; "Exit" means exit.
     QCoreApplication::quit();
+}
+
+void MainWindowChrome::scheduleWindowDeletion()
+{
+    for (QWidget *owned : {static_cast<QWidget *>(aboutWindow.data()), static_cast<QWidget *>(settingsDialog.data()),
+                           static_cast<QWidget *>(logDialog.data())}) {
+        if (owned)
+            owned->deleteLater();
+    }
 }
 
 void MainWindowChrome::showContextMenu(const QPoint &globalPos)

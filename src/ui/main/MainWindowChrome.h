@@ -1,19 +1,19 @@
 #pragma once
 
 #include "app/settings/SettingsEnums.h"
+#include "ui/dialogs/About.h"
 #include "ui/main/HostlensLauncher.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/TrayPolicy.h"
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class About;
 class AppTray;
 class QCloseEvent;
-class QDialog;
 class QMainWindow;
 class QToolBar;
 
@@ -49,6 +49,9 @@ public:
     // Whether a feedback form answers feedbackRequested.
     void setFeedbackAvailable(bool available);
     void setUrlOpener(HostlensLauncher::UrlOpener opener) { urlOpener = std::move(opener); }
+
+    // Shutdown: the windows this object made go with the next turn of the event loop.
+    void scheduleWindowDeletion();
 
     // The window's events, handed over by the window.
     void handleClose(QCloseEvent *event);

@@ -150,12 +150,8 @@ void TestAbout::licenseResourceByChannelAndLanguage_data()
                                         << ":/License/AirvaneLite.Insider.license.ukrainian.html";
     QTest::newRow("automatic on german") << 3 << 0 << int(QLocale::German)
                                          << ":/License/AirvaneLite.license.english.html";
-    QTest::newRow("automatic on russian") << 0 << 0 << int(QLocale::Russian)
-                                          << ":/License/AirvaneLite.Dev.license.russian.html";
     QTest::newRow("unknown channel and language") << 8 << 6 << int(QLocale::Russian)
                                                   << ":/License/AirvaneLite.license.english.html";
-    QTest::newRow("beta, russian") << 2 << 2 << int(QLocale::Ukrainian)
-                                   << ":/License/AirvaneLite.Beta.license.russian.html";
 }
 
 void TestAbout::licenseResourceByChannelAndLanguage()

@@ -1,58 +1,81 @@
 #include "ui/main/HostlensLauncher.h"
 
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 #include "ui/widgets/MsgDialog.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
-// Answers the modal windows of one run in order and keeps what each of them was.
-class ModalScript
+// Answers the modal windows of one run in order and keeps what each of them was. A window is
+// answered once: while it is still closing, the next answer waits for the next window.
+class ModalScript : public QObject
 {
 public:
     // "Yes", "Retry", ...: press that button of a message box; "cancel": reject a file dialog;
     // any other text: choose that file in a file dialog.
-    explicit ModalScript(QStringList answers) { next(std::move(answers)); }
+    explicit ModalScript(QStringList answers) : pending(std::move(answers))
+    {
+        connect(&poll, &QTimer::timeout, this, &ModalScript::answerNext);
+        poll.start(10);
+    }
 
     QStringList seen;
 
 private:
-    void next(QStringList answers)
+    void answerNext()
     {
-        if (answers.isEmpty())
+        QWidget *modal = QApplication::activeModalWidget();
+        if (pending.isEmpty() || !modal || modal == answered || !modal->isVisible())
             return;
-        const QString answer = answers.takeFirst();
-        testsupport::whenModalAppears([this, answer, answers](QWidget *modal) {
-            next(answers);
-            if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-                seen << QStringLiteral("file dialog: ") + files->windowTitle() + QLatin1Char(' ')
-                            + files->nameFilters().join(QLatin1Char(';'));
-                if (answer == QLatin1String("cancel")) {
-                    files->reject();
-                } else {
+        const QString answer = pending.constFirst();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            if (answer != QLatin1String("cancel")) {
+                // The dialog may still be reading its folder and reset the choice; try again
+                // on the next tick until the choice holds.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(answer);
+                else
                     files->selectFile(answer);
-                    QMetaObject::invokeMethod(files, "accept");
-                }
+                const QStringList chosen = files->selectedFiles();
+                if (chosen.size() != 1 || QFileInfo(chosen.at(0)).canonicalFilePath() != QFileInfo(answer).canonicalFilePath())
+                    return;
+            }
+            answered = modal;
+            pending.removeFirst();
+            seen << QStringLiteral("file dialog: ") + files->windowTitle() + QLatin1Char(' ')
+                        + files->nameFilters().join(QLatin1Char(';'));
+            if (answer == QLatin1String("cancel"))
+                files->reject();
+            else
+                static_cast<QDialog *>(files)->done(QDialog::Accepted);
+            return;
+        }
+        answered = modal;
+        pending.removeFirst();
+        QString text;
+        for (QLabel *label : modal->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                text = label->text();
+        }
+        seen << modal->windowTitle() + QStringLiteral(": ") + text;
+        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
+            if (button->text().remove(QLatin1Char('&')) == answer) {
+                button->click();
                 return;
             }
-            QString text;
-            for (QLabel *label : modal->findChildren<QLabel *>()) {
-                if (!label->text().isEmpty())
-                    text = label->text();
-            }
-            seen << modal->windowTitle() + QStringLiteral(": ") + text;
-            for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
-                if (button->text().remove(QLatin1Char('&')) == answer) {
-                    button->click();
-                    return;
-                }
-            }
-        });
+        }
     }
+
+    QStringList pending;
+    QPointer<QWidget> answered;
+    QTimer poll;
 };
 
 class TestHostlensLauncher : public QObject
@@ -129,7 +152,6 @@ void TestHostlensLauncher::fileChosenOnTheSecondTry_data()
     QTest::newRow("opens") << true << QStringList();
     QTest::newRow("cannot open")
         << false << QStringList({"Error: Failed to open the application! Make sure it is installed."});
-    // Every answer that is given must be asked for: a spare one would answer the next case.
 }
 
 void TestHostlensLauncher::fileChosenOnTheSecondTry()

@@ -174,7 +174,7 @@ void TestMainWindowChrome::exitEndsTheEventLoopWithCloseToTray()
     other.show();
     QMenu *menu = shell.chrome->menus()->contextMenu();
     QAction *exit = menu->actions().last();
-    QCOMPARE(exit->text(), QStringLiteral("Exit"));
+    QCOMPARE(exit->text(), QStringLiteral("Exit\tAlt+F4"));
     QTimer::singleShot(0, exit, &QAction::trigger);
     QCOMPARE(runEventLoop(), 0);
     QVERIFY(!shell.isVisible());
