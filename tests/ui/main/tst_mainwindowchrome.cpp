@@ -4,6 +4,7 @@
 #include "core/TestSettings.h"
 #include "ui/dialogs/About.h"
 #include "ui/main/AppTray.h"
+#include "ui/main/WindowPersistence.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ private slots:
     void logWindowOwnedByTheMainWindow();
     void missingWindowsAreDisabled();
     void opacityReachesOpenDialogs();
+    void geometryFirstStartStoredAndDamaged();
 
 private:
     // The program's event loop; 7 when nothing ended it within five seconds.
@@ -239,6 +241,25 @@ void TestMainWindowChrome::opacityReachesOpenDialogs()
     QCOMPARE(qRound(shell.windowOpacity() * 100), 75);
     QCOMPARE(qRound(shell.chrome->about()->windowOpacity() * 100), 75);
     QCOMPARE(qRound(other->windowOpacity() * 100), 75);
+}
+
+void TestMainWindowChrome::geometryFirstStartStoredAndDamaged()
+{
+    QMainWindow first;
+    WindowPersistence::restoreGeometry(&first);
+    QCOMPARE(first.size(), QSize(1260, 600));
+    first.resize(1400, 720);
+    WindowPersistence::storeGeometry(&first);
+
+    QMainWindow restarted;
+    WindowPersistence::restoreGeometry(&restarted);
+    QCOMPARE(restarted.size(), QSize(1400, 720));
+
+    writeAppSetting(QStringLiteral("Position"), QByteArray("\x01\xd9\xd0\xcb damaged"));
+    QMainWindow damaged;
+    damaged.resize(10, 10);
+    WindowPersistence::restoreGeometry(&damaged);
+    QCOMPARE(damaged.size(), QSize(1260, 600));
 }
 
 QTEST_MAIN(TestMainWindowChrome)
