@@ -25,7 +25,6 @@ private slots:
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void rowsAndPrivacyLink_data();
     void rowsAndPrivacyLink();
-    void laterChannelAndLanguage();
     void contextMenuInOrder();
     void missingWindowsAreSaidSo();
     void licenseResourceByChannelAndLanguage_data();
@@ -72,18 +71,8 @@ void TestAbout::rowsAndPrivacyLink()
              qPrintable(privacy));
     QCOMPARE(about.minimumSize(), QSize(560, 550));
     QCOMPARE(about.windowModality(), Qt::ApplicationModal);
-}
-
-void TestAbout::laterChannelAndLanguage()
-{
-    About about;
-    about.setUpdateChannel(Update::Channel::Insider);
-    about.setPrivacyPolicyLanguage(App::Language::Ukrainian);
-    QCOMPARE(value(about, "channel"), QStringLiteral("Insider"));
-    QVERIFY(value(about, "privacy").contains(QStringLiteral("privacy-policy-uk\"")));
     // A German system with the automatic language gets the English page.
     QCOMPARE(About::privacyPolicyCode(App::Language::Automatic, QLocale::German), QStringLiteral("en"));
-    QCOMPARE(About::privacyPolicyCode(App::Language::Automatic, QLocale::Ukrainian), QStringLiteral("uk"));
 }
 
 void TestAbout::contextMenuInOrder()

@@ -86,7 +86,6 @@ private slots:
     void init() { testsupport::resetSettings(); }
     void installedCopyOpensWithoutQuestions();
     void threeFileDialogsThenThePurchaseHint();
-    void noAtTheQuestionStops();
     void fileChosenOnTheSecondTry_data();
     void fileChosenOnTheSecondTry();
     void infoPageFailureIsReported();
@@ -133,16 +132,6 @@ void TestHostlensLauncher::threeFileDialogsThenThePurchaseHint()
                                        QStringLiteral("Warning: ") + missing, dialog,
                                        QStringLiteral("Information: You can purchase it here: https://www.tarnwick.example")}));
     QVERIFY(opened.isEmpty());
-}
-
-void TestHostlensLauncher::noAtTheQuestionStops()
-{
-    opened.clear();
-    HostlensLauncher launcher(nullptr, recordingOpener(true));
-    launcher.setInstallPaths({});
-    ModalScript script({"No"});
-    launcher.open();
-    QCOMPARE(script.seen, QStringList({QStringLiteral("Attention: ") + missing}));
 }
 
 void TestHostlensLauncher::fileChosenOnTheSecondTry_data()

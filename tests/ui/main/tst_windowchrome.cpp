@@ -9,45 +9,15 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-static QStringList entryTexts(const QMenu *menu)
-{
-    QStringList texts;
-    for (QAction *action : menu->actions()) {
-        if (action->menu())
-            texts << action->text() + QStringLiteral("(") + entryTexts(action->menu()).join(QLatin1Char(','))
-                         + QStringLiteral(")");
-        else
-            texts << action->text().section(QLatin1Char('\t'), 0, 0);
-    }
-    return texts;
-}
-
 class TestWindowChrome : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init() { testsupport::resetSettings(); }
-    void menusHoldTheirEntries();
     void trayConnectsOnceAndReplacesItsMenu();
     void outsideTextStaysPlain();
 };
-
-void TestWindowChrome::menusHoldTheirEntries()
-{
-    QWidget window;
-    MainMenus menus(&window);
-    QCOMPARE(entryTexts(menus.contextMenu()),
-             QStringList({"Connect", "Refresh",
-                          "Settings(Languages(Auto select,English,Русский,Українська),Themes(Light,Gray,Dark),"
-                          "Log,Updates,Changelog)",
-                          "Feedback", "About", "Exit"}));
-    std::unique_ptr<QMenu> tray(menus.newTrayMenu());
-    QCOMPARE(entryTexts(tray.get()),
-             QStringList({"Open", "Connect", "Refresh",
-                          "Settings(Languages(Auto select,English,Русский,Українська),Themes(Light,Gray,Dark))",
-                          "Log", "Changelog", "Feedback", "Updates", "Exit"}));
-}
 
 void TestWindowChrome::trayConnectsOnceAndReplacesItsMenu()
 {
