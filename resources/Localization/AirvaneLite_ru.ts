@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Компания:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Сборка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Архитектура:</translation>
+    </message>
+    <message>
+        <source>EULA:</source>
+        <translation>Лицензия:</translation>
+    </message>
+    <message>
+        <source>Privacy Policy:</source>
+        <translation>Конфиденциальность:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Веб-сайт:</translation>
+    </message>
+    <message>
+        <source>Feedback:</source>
+        <translation>Отзыв:</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Учётная запись:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>License agreement</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Политика конфиденциальности</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список изменений</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Обратная связь</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Not available in this build</source>
+        <translation>Недоступно в этой сборке</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Войти</translation>
+    </message>
+</context>
+<context>
     <name>AirvaneLite</name>
     <message>
         <source>Refresh this interface</source>
@@ -250,26 +341,6 @@
     <message>
         <source>Wireless information has been successfully copied to the clipboard.</source>
         <translation>Сведения о беспроводной сети скопированы в буфер обмена.</translation>
-    </message>
-    <message>
-        <source>Development</source>
-        <translation>Разработка</translation>
-    </message>
-    <message>
-        <source>Insider</source>
-        <translation>Инсайдерский</translation>
-    </message>
-    <message>
-        <source>Beta</source>
-        <translation>Бета</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Релиз</translation>
-    </message>
-    <message>
-        <source>Build</source>
-        <translation>Сборка</translation>
     </message>
     <message>
         <source>Error code:</source>
@@ -714,6 +785,17 @@
     </message>
 </context>
 <context>
+    <name>AppTray</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>running in a tray</source>
+        <translation>работает в области уведомлений</translation>
+    </message>
+</context>
+<context>
     <name>Changelog</name>
     <message>
         <source>Changelog</source>
@@ -1124,6 +1206,45 @@
     </message>
 </context>
 <context>
+    <name>HostlensLauncher</name>
+    <message>
+        <source>Application was not found! Would you like to provide path to the application?</source>
+        <translation>Приложение не найдено! Хотите указать путь к приложению?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>You can purchase it here:</source>
+        <translation>Его можно приобрести здесь:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to open the information about the application!</source>
+        <translation>Не удалось открыть сведения о приложении!</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Failed to open the application! Make sure it is installed.</source>
+        <translation>Не удалось открыть приложение! Убедитесь, что оно установлено.</translation>
+    </message>
+</context>
+<context>
     <name>InsiderNotification</name>
     <message>
         <source>Insider notification</source>
@@ -1174,6 +1295,25 @@
     </message>
 </context>
 <context>
+    <name>LicenseAgreement</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>License file was not found!</source>
+        <translation>Файл лицензии не найден!</translation>
+    </message>
+</context>
+<context>
     <name>LocalizationError</name>
     <message>
         <source>Error</source>
@@ -1186,6 +1326,120 @@
     <message>
         <source>Reinstall the application to fix this problem.</source>
         <translation>Переустановите программу, чтобы устранить проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>Themes</source>
+        <translation>Темы</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Not available in this build</source>
+        <translation>Недоступно в этой сборке</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Hostlens</source>
+        <translation>Hostlens</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Обратная связь</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список изменений</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>About Hostlens Home</source>
+        <translation>О Hostlens Home</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовыбор</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Серая</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowChrome</name>
+    <message>
+        <source>default language selected</source>
+        <translation>выбран язык по умолчанию</translation>
+    </message>
+    <message>
+        <source>english language selected</source>
+        <translation>выбран английский язык</translation>
+    </message>
+    <message>
+        <source>russian language selected</source>
+        <translation>выбран русский язык</translation>
+    </message>
+    <message>
+        <source>ukrainian language selected</source>
+        <translation>выбран украинский язык</translation>
+    </message>
+    <message>
+        <source>theme was successfully changed</source>
+        <translation>тема успешно изменена</translation>
     </message>
 </context>
 <context>
@@ -1595,90 +1849,26 @@
     </message>
 </context>
 <context>
-    <name>WindowMenus</name>
+    <name>WindowTitle</name>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
+        <source>Build</source>
+        <translation>Сборка</translation>
     </message>
     <message>
-        <source>Refresh</source>
-        <translation>Обновить</translation>
+        <source>Development</source>
+        <translation>Разработка</translation>
     </message>
     <message>
-        <source>Connect</source>
-        <translation>Подключиться</translation>
+        <source>Insider</source>
+        <translation>Инсайдерский</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Выход</translation>
+        <source>Beta</source>
+        <translation>Бета</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Языки</translation>
-    </message>
-    <message>
-        <source>Auto select</source>
-        <translation>Автовыбор</translation>
-    </message>
-    <message>
-        <source>Themes</source>
-        <translation>Темы</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Светлая</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Серая</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Тёмная</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Обратная связь</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Обновления</translation>
-    </message>
-    <message>
-        <source>Changelog</source>
-        <translation>Список изменений</translation>
-    </message>
-    <message>
-        <source>Hostlens</source>
-        <translation>Hostlens</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>About Hostlens Home</source>
-        <translation>О программе Hostlens Home</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>Application</source>
-        <translation>Приложение</translation>
+        <source>Release</source>
+        <translation>Релиз</translation>
     </message>
 </context>
 <context>

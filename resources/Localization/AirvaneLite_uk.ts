@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Компанія:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версія:</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Збірка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Architecture:</source>
+        <translation>Архітектура:</translation>
+    </message>
+    <message>
+        <source>EULA:</source>
+        <translation>Ліцензія:</translation>
+    </message>
+    <message>
+        <source>Privacy Policy:</source>
+        <translation>Конфіденційність:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Вебсайт:</translation>
+    </message>
+    <message>
+        <source>Feedback:</source>
+        <translation>Відгук:</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Обліковий запис:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>License agreement</source>
+        <translation>Ліцензійна угода</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Політика конфіденційності</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Зворотний зв’язок</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Not available in this build</source>
+        <translation>Недоступно в цій збірці</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Увійти</translation>
+    </message>
+</context>
+<context>
     <name>AirvaneLite</name>
     <message>
         <source>Refresh this interface</source>
@@ -250,26 +341,6 @@
     <message>
         <source>Wireless information has been successfully copied to the clipboard.</source>
         <translation>Відомості про бездротову мережу скопійовано до буфера обміну.</translation>
-    </message>
-    <message>
-        <source>Development</source>
-        <translation>Розробка</translation>
-    </message>
-    <message>
-        <source>Insider</source>
-        <translation>Інсайдерський</translation>
-    </message>
-    <message>
-        <source>Beta</source>
-        <translation>Бета</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Реліз</translation>
-    </message>
-    <message>
-        <source>Build</source>
-        <translation>Збірка</translation>
     </message>
     <message>
         <source>Error code:</source>
@@ -714,6 +785,17 @@
     </message>
 </context>
 <context>
+    <name>AppTray</name>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>running in a tray</source>
+        <translation>працює в області сповіщень</translation>
+    </message>
+</context>
+<context>
     <name>Changelog</name>
     <message>
         <source>Changelog</source>
@@ -1124,6 +1206,45 @@
     </message>
 </context>
 <context>
+    <name>HostlensLauncher</name>
+    <message>
+        <source>Application was not found! Would you like to provide path to the application?</source>
+        <translation>Застосунок не знайдено! Бажаєте вказати шлях до застосунку?</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Увага</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>You can purchase it here:</source>
+        <translation>Його можна придбати тут:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to open the information about the application!</source>
+        <translation>Не вдалося відкрити відомості про застосунок!</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Failed to open the application! Make sure it is installed.</source>
+        <translation>Не вдалося відкрити застосунок! Переконайтеся, що його встановлено.</translation>
+    </message>
+</context>
+<context>
     <name>InsiderNotification</name>
     <message>
         <source>Insider notification</source>
@@ -1174,6 +1295,25 @@
     </message>
 </context>
 <context>
+    <name>LicenseAgreement</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Ліцензійна угода</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>License file was not found!</source>
+        <translation>Файл ліцензії не знайдено!</translation>
+    </message>
+</context>
+<context>
     <name>LocalizationError</name>
     <message>
         <source>Error</source>
@@ -1186,6 +1326,120 @@
     <message>
         <source>Reinstall the application to fix this problem.</source>
         <translation>Перевстановіть програму, щоб усунути проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>Languages</source>
+        <translation>Мови</translation>
+    </message>
+    <message>
+        <source>Themes</source>
+        <translation>Теми</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Not available in this build</source>
+        <translation>Недоступно в цій збірці</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Hostlens</source>
+        <translation>Hostlens</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Підключитися</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Зворотний зв’язок</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>About Hostlens Home</source>
+        <translation>Про Hostlens Home</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Застосунок</translation>
+    </message>
+    <message>
+        <source>Auto select</source>
+        <translation>Автовибір</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Сіра</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowChrome</name>
+    <message>
+        <source>default language selected</source>
+        <translation>вибрано мову за замовчуванням</translation>
+    </message>
+    <message>
+        <source>english language selected</source>
+        <translation>вибрано англійську мову</translation>
+    </message>
+    <message>
+        <source>russian language selected</source>
+        <translation>вибрано російську мову</translation>
+    </message>
+    <message>
+        <source>ukrainian language selected</source>
+        <translation>вибрано українську мову</translation>
+    </message>
+    <message>
+        <source>theme was successfully changed</source>
+        <translation>тему успішно змінено</translation>
     </message>
 </context>
 <context>
@@ -1595,90 +1849,26 @@
     </message>
 </context>
 <context>
-    <name>WindowMenus</name>
+    <name>WindowTitle</name>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
+        <source>Build</source>
+        <translation>Збірка</translation>
     </message>
     <message>
-        <source>Refresh</source>
-        <translation>Оновити</translation>
+        <source>Development</source>
+        <translation>Розробка</translation>
     </message>
     <message>
-        <source>Connect</source>
-        <translation>Підключитися</translation>
+        <source>Insider</source>
+        <translation>Інсайдерський</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Вихід</translation>
+        <source>Beta</source>
+        <translation>Бета</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Параметри</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Налаштування</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Мови</translation>
-    </message>
-    <message>
-        <source>Auto select</source>
-        <translation>Автовибір</translation>
-    </message>
-    <message>
-        <source>Themes</source>
-        <translation>Теми</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Світла</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Сіра</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Темна</translation>
-    </message>
-    <message>
-        <source>Feedback</source>
-        <translation>Зворотний зв’язок</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <translation>Журнал</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Оновлення</translation>
-    </message>
-    <message>
-        <source>Changelog</source>
-        <translation>Список змін</translation>
-    </message>
-    <message>
-        <source>Hostlens</source>
-        <translation>Hostlens</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Відкрити</translation>
-    </message>
-    <message>
-        <source>About Hostlens Home</source>
-        <translation>Про програму Hostlens Home</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Про програму</translation>
-    </message>
-    <message>
-        <source>Application</source>
-        <translation>Застосунок</translation>
+        <source>Release</source>
+        <translation>Реліз</translation>
     </message>
 </context>
 <context>

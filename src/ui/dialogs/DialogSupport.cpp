@@ -31,6 +31,17 @@ QPixmap svgPixmap(const QString &resource, const QSize &size, qreal devicePixelR
     return pixmap;
 }
 
+QIcon resourceIcon(const QString &resource)
+{
+    ensureIconResources();
+    if (!resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        return QIcon(resource);
+    QIcon icon;
+    for (int side : {16, 24, 32, 48})
+        icon.addPixmap(svgPixmap(resource, QSize(side, side)));
+    return icon;
+}
+
 void ensureIconResources()
 {
     static const bool done = [] {

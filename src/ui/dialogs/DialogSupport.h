@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,10 @@ QString hiddenNetworkName();
 
 // An SVG icon from the program's resources rendered at the widget's device pixel ratio.
 QPixmap svgPixmap(const QString &resource, const QSize &size, qreal devicePixelRatio = 1.0);
+
+// An icon from the program's resources; SVG files are rendered here, so no icon-engine plug-in
+// is needed.
+QIcon resourceIcon(const QString &resource);
 
 // Makes sure the icon resources are registered (the static library would otherwise drop them).
 void ensureIconResources();

@@ -1,4 +1,5 @@
 #include "ui/main/AirvaneLite.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui_AirvaneLite.h"
 
 #include "app/appearance/AppFont.h"
@@ -6,25 +7,31 @@
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "log/LogView.h"
+#include "ui/dialogs/About.h"
+#include "ui/main/AppTray.h"
 #include "ui/main/ConnectionDialogs.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/main/MainWindowChrome.h"
 #include "ui/main/NetworkColumn.h"
 #include "ui/main/NetworkInfoPanel.h"
-#include "ui/main/WindowMenus.h"
+#include "ui/main/WindowPersistence.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/WirelessWorker.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/WindowRules.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QAction>
 #include <QSysInfo>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 
 static void initMainWindowResources()
@@ -79,21 +86,29 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(ui->networkList, &QTreeWidget::itemPressed, this, &AirvaneLite::networkItemPressed);
     connect(ui->profileList, &QTreeWidget::itemPressed, this, &AirvaneLite::profileItemPressed);
     ui->listSplitter->setCollapsible(0, false);
-    connect(ui->listSplitter, &QSplitter::splitterMoved, this, [this] {
-        writeAppSetting(QLatin1String(SettingsKey::WlanViewSize), ui->listSplitter->saveState());
-    });
-    menus = new WindowMenus(this, flow);
+    connect(ui->listSplitter, &QSplitter::splitterMoved, this,
+            [this] { WindowPersistence::storeSplitter(ui->listSplitter); });
+    buildToolbar();
 
     for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
         button->setFont(applicationFont());
-    ui->settingsButton->setIcon(WindowMenus::svgIcon(QStringLiteral(":/Icon/cog.svg")));
-    ui->exitButton->setIcon(WindowMenus::svgIcon(QStringLiteral(":/Icon/sign-out.svg")));
+    ui->settingsButton->setIcon(dialogs::resourceIcon(QStringLiteral(":/Icon/cog.svg")));
+    ui->exitButton->setIcon(dialogs::resourceIcon(QStringLiteral(":/Icon/sign-out.svg")));
     connect(ui->settingsButton, &QPushButton::clicked, this, &AirvaneLite::openAppSettings);
+    // The button offers what the menu entry offers (disabled, saying why, without a dialog).
+    QAction *settingsEntry = windowChrome->menus()->action(MainMenus::Settings);
+    const auto mirrorSettingsEntry = [this, settingsEntry] {
+        ui->settingsButton->setEnabled(settingsEntry->isEnabled());
+        ui->settingsButton->setToolTip(settingsEntry->isEnabled() ? QString() : settingsEntry->toolTip());
+    };
+    connect(settingsEntry, &QAction::changed, this, mirrorSettingsEntry);
+    mirrorSettingsEntry();
     connect(ui->refreshButton, &QPushButton::clicked, this, &AirvaneLite::refreshData);
     connect(ui->connectButton, &QPushButton::clicked, flow, &ConnectionFlow::connectNetwork);
     connect(ui->exitButton, &QPushButton::clicked, this, &QWidget::close);
     ui->sideLayout->setAlignment(Qt::AlignTop | Qt::AlignRight);
 
+    buildShortcuts();
     dialogs = new ConnectionDialogs(this, flow);
     flow->setDialogs(dialogs);
     connect(this, &AirvaneLite::checkAPTimer, this, &AirvaneLite::setAPTimerOff);
@@ -115,12 +130,68 @@ AirvaneLite::~AirvaneLite()
 // ---------------------------------------------------------------------------------------------
 // Construction
 
+void AirvaneLite::buildToolbar()
+{
+    auto *menuToolBar = new QToolBar(this);
+    menuToolBar->setObjectName(QStringLiteral("menuToolBar"));
+    menuToolBar->setOrientation(Qt::Vertical);
+    menuToolBar->setMovable(false);
+    menuToolBar->setFloatable(false);
+    addToolBar(Qt::LeftToolBarArea, menuToolBar);
+
+    windowChrome = new MainWindowChrome(this, menuToolBar);
+    connect(windowChrome, &MainWindowChrome::refreshRequested, this, &AirvaneLite::refreshData);
+    connect(windowChrome, &MainWindowChrome::connectRequested, flow, &ConnectionFlow::connectNetwork);
+    connect(windowChrome, &MainWindowChrome::feedbackRequested, this, &AirvaneLite::openFeedbackDlg);
+    connect(windowChrome, &MainWindowChrome::languageApplied, this, &AirvaneLite::languageApplied);
+    connect(windowChrome, &MainWindowChrome::themeSelected, this, &AirvaneLite::selectedTheme);
+    connect(this, &AirvaneLite::networksRefreshStarted, windowChrome, [this] {
+        if (About *about = windowChrome->about())
+            about->setNetworksRefreshStarted();
+    });
+    connect(this, &AirvaneLite::networksRefreshFinished, windowChrome, [this] {
+        if (About *about = windowChrome->about())
+            about->setNetworksRefreshCompleted();
+    });
+}
+
+void AirvaneLite::buildShortcuts()
+{
+    auto add = [this](const char *keys) {
+        auto *shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr,
+                                       Qt::ApplicationShortcut);
+        shortcut->setObjectName(QLatin1String(keys));
+        return shortcut;
+    };
+    refreshShortcut = add("Ctrl+R");
+    connect(refreshShortcut, &QShortcut::activated, this, &AirvaneLite::refreshShortcutActivated);
+    connect(add("Ctrl+C"), &QShortcut::activated, flow, &ConnectionFlow::connectNetwork);
+    connect(add("Ctrl+P"), &QShortcut::activated, this, &AirvaneLite::openAppSettings);
+    connect(add("Ctrl+L"), &QShortcut::activated, this, [this] { openLog(this); });
+    connect(add("Ctrl+U"), &QShortcut::activated, this, &AirvaneLite::checkForAppUpdates);
+    connect(add("Ctrl+N"), &QShortcut::activated, this, &AirvaneLite::openChangelog);
+    connect(add("Ctrl+F"), &QShortcut::activated, this, &AirvaneLite::openFeedback);
+    connect(add("Ctrl+F1"), &QShortcut::activated, this, &AirvaneLite::aboutApp);
+}
+
 void AirvaneLite::applyStoredSettings()
 {
-    if (!restoreGeometry(readLayoutBlob(QLatin1String(SettingsKey::Position))))
-        resize(1260, 600);
-    ui->listSplitter->restoreState(readLayoutBlob(QLatin1String(SettingsKey::WlanViewSize)));
-    setFullInfo();
+    WindowPersistence::restoreGeometry(this);
+    WindowPersistence::restoreSplitter(ui->listSplitter);
+
+    windowChrome->applyLanguage(readLanguage());
+    windowChrome->applyTheme(readTheme());
+    windowChrome->setTitle();
+    windowChrome->manageTraySettings();
+
+    const QString updates = QLatin1String(SettingsGroup::Updates);
+    updatesEnabled = readSetting(updates, QLatin1String(SettingsKey::EnableUpdates), true).toBool();
+    const bool checkAtStart =
+        readSetting(updates, QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts), true).toBool();
+    if (firstApplication && checkAtStart)
+        QTimer::singleShot(1500, windowChrome, &MainWindowChrome::checkForAppUpdatesQuietly);
+    firstApplication = false;
+
     if (autoRefreshEnabled())
         refreshTimer->start(AutoRefreshIntervalMs);
     else
@@ -132,12 +203,14 @@ void AirvaneLite::shutdown()
     if (shutDown)
         return;
     shutDown = true;
-    writeAppSetting(QLatin1String(SettingsKey::Position), saveGeometry());
+    WindowPersistence::storeGeometry(this);
     if (refreshTimer->isActive() && autoRefreshEnabled()) {
         refreshTimer->stop();
         emit wlanUnregisterNotification();
     }
     refreshTimer->stop();
+    windowChrome->tray()->release(false);
+    windowChrome->scheduleWindowDeletion();
     dialogs->scheduleDeletion();
     worker->stop();
 }
@@ -149,14 +222,29 @@ bool AirvaneLite::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && interfaceState() == Interface::Listed)
         emit checkWirelessState(currentAdapterIndex());
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowStateChange)
+        windowChrome->handleWindowStateChange(static_cast<QWindowStateChangeEvent *>(event)->oldState());
+    return handled;
+}
+
+void AirvaneLite::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && windowChrome)
+        retranslateTexts();
+    QMainWindow::changeEvent(event);
 }
 
 void AirvaneLite::closeEvent(QCloseEvent *event)
 {
     if (flow->phase() == ConnectionFlow::Connecting)
         flow->requestCancel();
-    QMainWindow::closeEvent(event);
+    windowChrome->handleClose(event);
+}
+
+void AirvaneLite::contextMenuEvent(QContextMenuEvent *event)
+{
+    windowChrome->showContextMenu(event->globalPos());
 }
 
 void AirvaneLite::keyPressEvent(QKeyEvent *event)
@@ -187,13 +275,13 @@ void AirvaneLite::putNoCardEntry()
 void AirvaneLite::setRefreshControlsEnabled(bool enabled)
 {
     ui->refreshButton->setEnabled(enabled);
-    menus->refreshAction->setEnabled(enabled);
+    windowChrome->menus()->setRefreshEnabled(enabled);
 }
 
 void AirvaneLite::resumeRefreshControls()
 {
     setRefreshControlsEnabled(true);
-    menus->refreshShortcut->blockSignals(false);
+    refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::unregisterNotifications()
@@ -237,7 +325,7 @@ void AirvaneLite::setConnectTexts(bool connected)
 {
     const QString text = connected ? tr("Disconnect") : tr("Connect");
     ui->connectButton->setText(text);
-    menus->setConnectText(text);
+    windowChrome->menus()->setEntryText(MainMenus::Connect, text);
 }
 
 void AirvaneLite::setConnectEnabled(bool enabled)
@@ -306,7 +394,7 @@ void AirvaneLite::setWirelessInterfaceData(const QVector<WirelessInterface> &int
     flow->setPhase(active.state == 1 ? ConnectionFlow::Connected : ConnectionFlow::NotConnected);
     setInterfaceState(Interface::Listed);
     setRefreshControlsEnabled(true);
-    menus->refreshShortcut->blockSignals(false);
+    refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::adapterIndexChanged(int index)
@@ -339,11 +427,11 @@ void AirvaneLite::refreshData()
 
 void AirvaneLite::refreshShortcutActivated()
 {
-    menus->refreshShortcut->blockSignals(true);
+    refreshShortcut->blockSignals(true);
     refreshData();
     // Looking for an adapter again starts no scan, so nothing would unblock the key later.
     if (interfaceState() == Interface::NoCard)
-        menus->refreshShortcut->blockSignals(false);
+        refreshShortcut->blockSignals(false);
 }
 
 void AirvaneLite::setNetworksScanCompleted()
@@ -429,7 +517,7 @@ void AirvaneLite::wirelessCardNotFound()
 {
     setAPTimerOff();
     putNoCardEntry();
-    menus->refreshShortcut->blockSignals(false);
+    refreshShortcut->blockSignals(false);
 
     const int answer = MsgDialog::run(this, tr("Error"),
                                       tr("Wireless card was not found! Make sure you have wireless card enabled "
@@ -454,7 +542,7 @@ void AirvaneLite::setWlanInterfacesError()
         ui->adapterSelector->setItemText(0, noCard);
     setInterfaceState(Interface::NoCard);
     ui->connectButton->setText(tr("Connect"));
-    menus->refreshShortcut->blockSignals(false);
+    refreshShortcut->blockSignals(false);
 
     const int answer = MsgDialog::run(nullptr, tr("Error"), tr("Can't get wlan interfaces!"), MsgDialog::Critical,
                                       QMessageBox::Retry | QMessageBox::Cancel);
@@ -562,29 +650,12 @@ void AirvaneLite::copyWirelessInformation()
 
 void AirvaneLite::setFullInfo()
 {
-    const bool full = readAppSetting(QLatin1String(SettingsKey::ShowFullInfo), true).toBool();
-    setWindowTitle(titleText(full, static_cast<int>(readUpdatesChannel())));
+    windowChrome->setTitle();
 }
 
 QString AirvaneLite::titleText(bool showFullInfo, int channel)
 {
-    const QString name = QStringLiteral("Airvane Lite");
-    if (!showFullInfo)
-        return name;
-    QString channelName;
-    switch (channel) {
-    case 0: channelName = tr("Development"); break;
-    case 1: channelName = tr("Insider"); break;
-    case 2: channelName = tr("Beta"); break;
-    default: channelName = tr("Release"); break;
-    }
-    QString architecture = QString::number(QSysInfo::WordSize);
-    if (architecture == QLatin1String("64"))
-        architecture = QStringLiteral("x64");
-    else if (architecture == QLatin1String("32"))
-        architecture = QStringLiteral("x86");
-    return QStringLiteral("%1 [%2 | %3 %4 | %5]")
-        .arg(name, channelName, tr("Build"), QStringLiteral(AIRVANE_VERSION), architecture);
+    return WindowTitle::text(showFullInfo, channel);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -600,15 +671,166 @@ void AirvaneLite::openAPNotificationSettings(bool status)
     dialogs->openAPNotificationSettings(status);
 }
 
-void AirvaneLite::aboutApp() {}
-void AirvaneLite::openLog(QWidget *) {}
-void AirvaneLite::openChangelog() {}
-void AirvaneLite::openAppSettings() {}
-void AirvaneLite::openFeedback() {}
-void AirvaneLite::checkForAppUpdates() {}
-void AirvaneLite::openHostlensHome() {}
+void AirvaneLite::aboutApp()
+{
+    windowChrome->aboutApp();
+}
+
+void AirvaneLite::openLog(QWidget *parent)
+{
+    windowChrome->openLog(parent);
+}
+
+void AirvaneLite::openChangelog()
+{
+    windowChrome->openChangelog();
+}
+
+void AirvaneLite::openAppSettings()
+{
+    windowChrome->openAppSettings();
+}
+
+void AirvaneLite::openFeedback()
+{
+    windowChrome->openFeedback();
+}
+
+void AirvaneLite::checkForAppUpdates()
+{
+    windowChrome->checkForAppUpdates();
+}
+
+void AirvaneLite::openHostlensHome()
+{
+    windowChrome->openHostlensHome();
+}
 
 void AirvaneLite::exitApp()
 {
-    close();
+    windowChrome->exitApp();
+}
+
+void AirvaneLite::setAppWindowVisible()
+{
+    windowChrome->setAppWindowVisible();
+}
+
+void AirvaneLite::manageTraySettings()
+{
+    windowChrome->manageTraySettings();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Language and theme
+
+void AirvaneLite::autoSelectLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Automatic);
+}
+
+void AirvaneLite::englishLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::English);
+}
+
+void AirvaneLite::russianLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Russian);
+}
+
+void AirvaneLite::ukrainianLanguageChecked()
+{
+    windowChrome->chooseLanguage(App::Language::Ukrainian);
+}
+
+void AirvaneLite::lightThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Light);
+}
+
+void AirvaneLite::grayThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Gray);
+}
+
+void AirvaneLite::darkThemeChecked()
+{
+    windowChrome->chooseTheme(App::Theme::Dark);
+}
+
+void AirvaneLite::languageSelected(App::Language index)
+{
+    windowChrome->applyLanguage(index);
+}
+
+void AirvaneLite::applyTheme(App::Theme theme)
+{
+    windowChrome->applyTheme(theme);
+}
+
+void AirvaneLite::languageApplied()
+{
+    // The lists and the panel are filled again in the new language.
+    if (worker && ui->adapterSelector->currentIndex() >= 0 && interfaceState() == Interface::Listed)
+        adapterIndexChanged(ui->adapterSelector->currentIndex());
+    retranslateTexts();
+}
+
+void AirvaneLite::retranslateTexts()
+{
+    ui->retranslateUi(this);
+    windowChrome->menus()->retranslate();
+    lists->retranslate();
+    infoPanel->resetAllRows();
+    if (interfaceState() == Interface::NotLoaded && ui->adapterSelector->count() > 0)
+        ui->adapterSelector->setItemText(0, tr("Loading data..."));
+    else if (interfaceState() == Interface::NoCard && ui->adapterSelector->count() > 0)
+        ui->adapterSelector->setItemText(0, tr("Wireless card was not found"));
+    setConnectTexts(false);
+    windowChrome->setTitle();
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the settings dialog announces
+
+void AirvaneLite::restoreMainGeomery(QByteArray geometry)
+{
+    WindowPersistence::restoreGeometryText(this, geometry);
+}
+
+void AirvaneLite::restoreWlanSplitter(QByteArray state)
+{
+    WindowPersistence::restoreSplitterText(ui->listSplitter, state);
+}
+
+void AirvaneLite::autoRefreshNetworks(bool refreshStatus)
+{
+    if (refreshStatus)
+        refreshTimer->start(AutoRefreshIntervalMs);
+    else
+        refreshTimer->stop();
+}
+
+void AirvaneLite::alwaysOnTopEnabled(bool isOn)
+{
+    windowChrome->setAlwaysOnTop(isOn);
+}
+
+void AirvaneLite::updateChannel(Update::Channel channel)
+{
+    writeUpdatesChannel(channel);
+    windowChrome->setTitle();
+    if (About *about = windowChrome->about())
+        about->setUpdateChannel(channel);
+}
+
+void AirvaneLite::updatesStatusCheck(bool isOn)
+{
+    updatesEnabled = isOn;
+}
+
+void AirvaneLite::opacitySettings(double opacityValue)
+{
+    windowChrome->setOpacity(opacityValue);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/SettingsEnums.h"
 #include "ui/main/InterfaceState.h"
 #include "ui/main/NetworkLists.h"
 #include "wireless/Dot11Types.h"
@@ -14,10 +15,12 @@
 
 class ConnectionDialogs;
 class ConnectionFlow;
+class MainWindowChrome;
 class NetworkInfoPanel;
+class QAction;
+class QShortcut;
 class QTimer;
 class QTreeWidgetItem;
-class WindowMenus;
 class WirelessWorker;
 
 namespace Ui {
@@ -35,10 +38,13 @@ public:
     explicit AirvaneLite(QWidget *parent = nullptr);
     ~AirvaneLite() override;
 
-    // "Airvane Lite", or with ShowFullInfo the channel, build and architecture as well.
+    // The title the window carries; a second start looks the running window up by it.
     static QString titleText(bool showFullInfo, int channel);
 
     ConnectionFlow *connectionFlow() const { return flow; }
+    // Menus, tray, the secondary windows and the language and theme; also where the windows of
+    // other parts (log, changelog, settings dialog, update check, theme loader) are plugged in.
+    MainWindowChrome *chrome() const { return windowChrome; }
     ConnectionDialogs *connectionDialogs() const { return dialogs; }
     Interface::State interfaceState() const { return adapterState; }
 
@@ -71,6 +77,8 @@ signals:
                          bool isAutoConn);
     void checkAPTimer();
     void openFeedbackDlg(QWidget *parent);
+    // The theme changed; the other windows restyle themselves.
+    void selectedTheme(App::Theme themeIndex);
 
 public slots:
     // Adapter selector, lists and the refresh cycle.
@@ -110,24 +118,52 @@ public slots:
     void checkForAppUpdates();
     void exitApp();
     void openHostlensHome();
+    void setAppWindowVisible();
+    void manageTraySettings();
+
+    // Language and theme entries of the menus (both sets) and the settings dialog's choice.
+    void autoSelectLanguageChecked();
+    void englishLanguageChecked();
+    void russianLanguageChecked();
+    void ukrainianLanguageChecked();
+    void lightThemeChecked();
+    void grayThemeChecked();
+    void darkThemeChecked();
+    void languageSelected(App::Language index);
+
+    // What the settings dialog announces.
+    void restoreMainGeomery(QByteArray geometry);
+    void restoreWlanSplitter(QByteArray state);
+    void autoRefreshNetworks(bool refreshStatus);
+    void alwaysOnTopEnabled(bool isOn);
+    void updateChannel(Update::Channel channel);
+    void updatesStatusCheck(bool isOn);
+    void opacitySettings(double opacityValue);
+    void applyTheme(App::Theme theme);
 
     // Stores the geometry and stops the worker; runs on the application's aboutToQuit, once.
     void shutdown();
-    // Ctrl+R: refreshes, and stays quiet until that refresh has ended.
-    void refreshShortcutActivated();
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void networkItemPressed(QTreeWidgetItem *item, int column);
     void profileItemPressed(QTreeWidgetItem *item, int column);
     void copyWirelessInformation();
+    void refreshShortcutActivated();
 
 private:
+    void buildToolbar();
+    void buildShortcuts();
     void applyStoredSettings();
+    // Every text of the window in the current language; the panel values read "Unknown" again.
+    void retranslateTexts();
+    void languageApplied();
 
     void setInterfaceState(Interface::State state);
     void putNoCardEntry();
@@ -146,10 +182,14 @@ private:
     ConnectionFlow *flow = nullptr;
     ConnectionDialogs *dialogs = nullptr;
     WirelessWorker *worker = nullptr;
-    WindowMenus *menus = nullptr;
+    MainWindowChrome *windowChrome = nullptr;
+    QShortcut *refreshShortcut = nullptr;
     QTimer *refreshTimer = nullptr;
     Interface::State adapterState = Interface::NotLoaded;
     std::optional<NetworkLists::RowKey> pressedRow;
     bool adapterRemoved = false;
+    // True until the stored settings have been applied once: only then runs the quiet update check.
+    bool firstApplication = true;
+    bool updatesEnabled = true;
     bool shutDown = false;
 };

@@ -113,6 +113,12 @@ void NetworkInfoPanel::resetNetworkRows()
         setValue(i, tr("Unknown"));
 }
 
+void NetworkInfoPanel::resetAllRows()
+{
+    for (int i = 0; i < rows.size(); ++i)
+        setValue(i, tr("Unknown"));
+}
+
 void NetworkInfoPanel::setValue(int row, const QString &text)
 {
     QLabel *label = rows[row].value;

@@ -33,6 +33,8 @@ public:
     void showProfileRow(const QTreeWidgetItem *item);
     // Rows 7 to 23 read "Unknown" again: the row they came from is no longer listed.
     void resetNetworkRows();
+    // Every row reads "Unknown" (a new language: the values come again from the engine).
+    void resetAllRows();
     void setStatus(const QString &text);
     void setConnected(const QString &text);
 

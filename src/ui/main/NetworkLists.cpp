@@ -85,6 +85,12 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
     }
 }
 
+void NetworkLists::retranslate()
+{
+    networkPlaceholder->setText(tr("No wireless data is available! Click refresh to access data."));
+    profilePlaceholder->setText(tr("No wireless profiles are available."));
+}
+
 QTreeWidget *NetworkLists::networks() const
 {
     return ui->networkList;

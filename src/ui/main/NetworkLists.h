@@ -47,6 +47,8 @@ public:
     void showEmptyPlaceholders();
     void showPlaceholders();
     void hidePlaceholders();
+    // The placeholders' texts in the current language.
+    void retranslate();
     void showProfilePlaceholderIfEmpty();
 
     static RowKey keyOf(const QTreeWidgetItem *row, bool isProfile);

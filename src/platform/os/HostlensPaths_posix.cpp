@@ -1,0 +1,10 @@
+#include "platform/os/HostlensPaths.h"
+
+namespace os {
+
+QStringList hostlensInstallPaths()
+{
+    return {};
+}
+
+} // namespace os

@@ -1,0 +1,10 @@
+#include "platform/os/Notifications.h"
+
+namespace os {
+
+bool notificationTextIsMarkup()
+{
+    return true;
+}
+
+} // namespace os
