@@ -2,7 +2,7 @@
 #include "console/CommandLauncher.h"
 #include "console/ConfigManager.h"
 
-#include "../ui/dialogs/DialogTestKit.h"
+#include "ui/DialogTestKit.h"
 #include "core/TestSettings.h"
 #include "ui/ModalAnswer.h"
 #include "ui/RecordingCommandHost.h"

@@ -3,7 +3,7 @@
 #include "app/settings/SettingsStore.h"
 #include "console/ConfigManager.h"
 #include "core/SignalRecorder.h"
-#include "../ui/dialogs/DialogTestKit.h"
+#include "ui/DialogTestKit.h"
 #include "core/TestSettings.h"
 #include "ui/RecordingCommandHost.h"
 #include "ui/widgets/Switch.h"

@@ -1,7 +1,7 @@
 // The main window with its menus, tray and settings applied at start: the quiet update check,
 // the title, switching language and theme from either menu set, and hiding into the tray.
 
-#include "MainWindowKit.h"
+#include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
 
 #include "app/settings/SettingsKeys.h"
