@@ -1,5 +1,7 @@
 #include "net/FtpTarget.h"
 
+#include "net/NetworkEndpoints.h"
+
 #include <QtGlobal>
 
 namespace FtpTarget {
@@ -12,29 +14,13 @@ QString overrideOr(const char *variable, const char *compiledIn)
     return value.isEmpty() ? QString::fromUtf8(compiledIn) : value;
 }
 
-QUrl compiledBase()
-{
-    QUrl url;
-    url.setScheme(QStringLiteral("ftp"));
-    url.setHost(QStringLiteral(AIRVANE_FTP_HOST));
-    url.setPath(QStringLiteral("/public_html/apps/"));
-    return url;
-}
-
 } // namespace
 
 QUrl baseUrl()
 {
-    // Only a plain ftp:// address is taken from the environment; anything else (a typo, another
-    // scheme) falls back to the compiled-in server rather than sending the account elsewhere.
-    const QUrl configured(qEnvironmentVariable("AIRVANE_FTP_BASE"), QUrl::StrictMode);
-    QUrl url = configured.isValid() && configured.scheme() == QLatin1String("ftp")
-                       && !configured.host().isEmpty()
-                   ? configured
-                   : compiledBase();
+    QUrl url = endpoints::ftpBase();
     url.setUserInfo(QString());
-    if (!url.path().endsWith(QLatin1Char('/')))
-        url.setPath(url.path() + QLatin1Char('/'));
+    url.setPath(url.path(QUrl::FullyDecoded) + QStringLiteral("/public_html/apps/"), QUrl::DecodedMode);
     return url;
 }
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <QUrl>
 
-// Where uploads go: the maker's FTP server and its upload account. Both are deployment values,
-// compiled in from the CMake cache (AIRVANE_FTP_HOST, AIRVANE_FTP_USER, AIRVANE_FTP_PASSWORD) and
-// replaceable at run time by AIRVANE_FTP_BASE (an ftp:// address), AIRVANE_FTP_USER and
-// AIRVANE_FTP_PASSWORD, so that a test server on a free local port can stand in.
+// Where uploads go: the maker's FTP server (endpoints::ftpBase()) and its upload account. The
+// account is a deployment value too, compiled in from the CMake cache (AIRVANE_FTP_USER,
+// AIRVANE_FTP_PASSWORD) and replaceable at run time by the environment variables of the same
+// names, so that a test server on a free local port can stand in.
 namespace FtpTarget {
 
 // The server's base address, path ending in "/public_html/apps/", without user info.

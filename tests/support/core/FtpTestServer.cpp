@@ -16,7 +16,7 @@ namespace {
 QString scriptPath()
 {
     const QString tests = qEnvironmentVariable("AIRVANE_TEST_SOURCE_DIR");
-    return QDir(tests).absoluteFilePath(QStringLiteral("../scripts/ftp-test-server.py"));
+    return QDir(tests).absoluteFilePath(QStringLiteral("support/servers/ftp_server.py"));
 }
 
 // Something that accepts connections, for the program's network probe.

@@ -8,7 +8,7 @@
 
 namespace testsupport {
 
-// A real FTP server (scripts/ftp-test-server.py, pyftpdlib under /usr/bin/python3) on a free
+// A real FTP server (tests/support/servers/ftp_server.py, pyftpdlib under /usr/bin/python3) on a free
 // port of 127.0.0.1, serving a temporary folder that holds the maker's upload tree
 // public_html/apps/... The account has the production lengths: 17 and 16 characters, with the
 // characters that an address must escape in its password.

@@ -5,7 +5,7 @@ Serves ROOT on 127.0.0.1 (a free port unless --port is given) for one account, a
 maker's upload tree under it. Prints "PORT <n>" once it listens, and "STOR <path>" when a transfer
 into <path> starts, so that a test can stop the server in the middle of a transfer.
 
-  ftp-test-server.py ROOT USER PASSWORD [--port N] [--read-only DIR]... [--slow BYTES_PER_SECOND]
+  ftp_server.py ROOT USER PASSWORD [--port N] [--read-only DIR]... [--slow BYTES_PER_SECOND]
 
 --read-only DIR (relative to ROOT) takes the write permission away for that folder, both for the
 account and on disk. --slow throttles every incoming transfer.
