@@ -95,6 +95,7 @@ Feedback::Feedback(QWidget *parent)
     connect(ui->pushButtonClearFiles, &QPushButton::clicked, this, &Feedback::clearAttachments);
     connect(ui->pushButtonSend, &QPushButton::clicked, this, &Feedback::sendFeedback);
     connect(ui->pushButtonClose, &QPushButton::clicked, this, &Feedback::close);
+    ui->previewLayout->setAlignment(Qt::AlignLeft);
     retranslate();
 }
 

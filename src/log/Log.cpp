@@ -28,9 +28,11 @@ Log::Log(QWidget *parent)
     ui->setupUi(this);
     setWindowModality(Qt::ApplicationModal);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    resize(600, 380);
     applyWindowOpacity(this);
     ui->verticalLayout->insertWidget(0, view);
+    // A view handed back by an earlier window is hidden; it shows with this one.
+    view->show();
+    fitButtons();
 
     logDirPath = QDir::toNativeSeparators(
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/Log"));
@@ -66,6 +68,20 @@ Log::~Log()
     // The view outlives this window: it is the log of the whole run.
     LogView::release(view);
     delete ui;
+}
+
+void Log::fitButtons()
+{
+    // 600 x 380, wider when the button texts of the language need more room than that.
+    int needed = ui->verticalLayout->contentsMargins().left() + ui->verticalLayout->contentsMargins().right()
+                 + ui->buttonLayout->spacing() * (ui->buttonLayout->count() - 1);
+    for (int i = 0; i < ui->buttonLayout->count(); ++i) {
+        if (auto *button = qobject_cast<QPushButton *>(ui->buttonLayout->itemAt(i)->widget()))
+            needed += button->fontMetrics().horizontalAdvance(button->text()) + 24;
+    }
+    const QSize size(qMax(600, needed), 380);
+    setMinimumSize(size);
+    resize(size.expandedTo(this->size()));
 }
 
 void Log::showWindow()
@@ -284,7 +300,9 @@ void Log::logNetworkError()
 
 void Log::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        fitButtons();
+    }
     QDialog::changeEvent(event);
 }

@@ -50,6 +50,7 @@ private slots:
     void sendLog();
 
 private:
+    void fitButtons();
     void setFileButtonsEnabled(bool enabled);
     void viewChanged();
     bool writeLogTo(QFile &file);

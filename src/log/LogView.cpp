@@ -66,7 +66,7 @@ void LogView::release(QTextBrowser *view)
 {
     if (!view || view != instance().data() || !view->parent())
         return;
-    view->hide();
+    // Without a parent it is a hidden window-less widget, ready for the next layout.
     view->setParent(nullptr);
 }
 

@@ -309,14 +309,18 @@ void TestLogWindow::viewOutlivesTheWindow()
     QTextBrowser *view = LogView::view();
     {
         Log window;
+        window.showWindow();
         QCOMPARE(view->parent(), &window);
+        QVERIFY(view->isVisible());
         QVERIFY(!view->openLinks() && !view->openExternalLinks());
     }
     QVERIFY(LogView::exists());
     QCOMPARE(LogView::view(), view);
     appendLog(QStringLiteral("second"));
     Log again;
+    again.showWindow();
     QCOMPARE(view->parent(), &again);
+    QVERIFY(view->isVisible());
     QCOMPARE(view->document()->blockCount(), 2);
 }
 
