@@ -308,7 +308,8 @@ void TestFeedback::failedSendKeepsTheFile()
     const QStringList kept = QDir(feedbackFolder()).entryList(QDir::Files);
     QCOMPARE(kept.size(), 1);
     QVERIFY(uploadkit::bytesOf(feedbackFolder() + "/" + kept.first()).contains("Message: it fails\n"));
-    QVERIFY(!QString(boxes.boxes.join('\n') + messages.text()).contains(FtpTestServer::password()));
+    const QString everything = boxes.boxes.join('\n') + messages.text();
+    QVERIFY(!everything.contains("W0rd") && !everything.contains("Wr0ng"));
     delete window;
 }
 

@@ -96,7 +96,7 @@ void TestFtpUpload::areasAndNames()
     FtpTestServer server;
     QVERIFY(server.start());
     server.useForUploads();
-    QStringList names = {QStringLiteral("shot #1 100%.png"), QStringLiteral("why?.dmp"),
+    QStringList names = {QStringLiteral("shot #1 100%.png"), QStringLiteral("why?%41.dmp"),
                          QString::fromUtf8("снимок экрана.png")};
     QStringList paths;
     for (const QString &name : names) {

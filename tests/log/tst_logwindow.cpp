@@ -263,8 +263,8 @@ void TestLogWindow::failedSendKeepsEverything()
     // The account is in the upload address only, never in what the program shows or writes.
     const QString everything = boxes.boxes.join('\n') + messages.text() + LogView::view()->toPlainText()
                                + QString::fromLatin1(uploadkit::bytesOf(path));
-    for (const QString &secret : {FtpTestServer::password(), QStringLiteral("Wr0ng:p@ss/#16ch"),
-                                  QString::fromLatin1(QUrl::toPercentEncoding(FtpTestServer::password()))})
+    // (Distinctive parts of the passwords, so that no encoding of them slips through.)
+    for (const QString &secret : {QStringLiteral("W0rd"), QStringLiteral("Wr0ng"), QString(FtpTestServer::user() + ':')})
         QVERIFY2(!everything.contains(secret), qPrintable(everything));
     QVERIFY(messages.text().contains(QStringLiteral("ftp://127.0.0.1:%1/public_html/apps/airvane_lite/telemetry/log/")
                                          .arg(server.port())));
