@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared pieces of the log-window, feedback and upload tests: answering every message box while
-// keeping what it said, and collecting every text the program writes to its debug output.
+// Shared pieces of the log-window and feedback tests: answering every message box while keeping
+// what it said, and keeping every text the program writes to its debug output.
 
 #include "ui/widgets/MsgDialog.h"
 
@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMutex>
-#include <QMutexLocker>
 #include <QPushButton>
-#include <QStringList>
 #include <QTimer>
 
 namespace uploadkit {
@@ -27,13 +25,7 @@ public:
             if (!box || !box->isVisible() || m_answered.contains(box))
                 return;
             m_answered << box;
-            QString text;
-            const auto labels = box->findChildren<QLabel *>();
-            for (QLabel *label : labels) {
-                if (!label->text().isEmpty())
-                    text = label->text();
-            }
-            boxes << box->windowTitle() + QLatin1Char('|') + text;
+            boxes << box->windowTitle() + '|' + box->findChildren<QLabel *>().last()->text();
             box->buttons().first()->click();
         });
         m_timer.start(10);
@@ -45,29 +37,19 @@ private:
     QList<QObject *> m_answered;
 };
 
-// Everything written through qDebug/qWarning while it exists.
-class MessageLog
+// Debug output of every thread, kept from the first call on.
+inline QString debugOutput()
 {
-public:
-    MessageLog() { instance() = this; m_previous = qInstallMessageHandler(&MessageLog::handle); }
-    ~MessageLog() { qInstallMessageHandler(m_previous); instance() = nullptr; }
-    QString text() const { QMutexLocker lock(&m_mutex); return m_lines.join(QLatin1Char('\n')); }
-
-private:
-    static MessageLog *&instance() { static MessageLog *log = nullptr; return log; }
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (MessageLog *log = instance()) {
-            QMutexLocker lock(&log->m_mutex);
-            log->m_lines << message;
-        }
-        if (instance() && instance()->m_previous)
-            instance()->m_previous(type, context, message);
-    }
-    QtMessageHandler m_previous = nullptr;
-    mutable QMutex m_mutex;
-    QStringList m_lines;
-};
+    static QMutex mutex;
+    static QString text;
+    static const bool installed = (qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &line) {
+        QMutexLocker lock(&mutex);
+        text += line + '\n';
+    }), true);
+    Q_UNUSED(installed)
+    QMutexLocker lock(&mutex);
+    return text;
+}
 
 inline QByteArray bytesOf(const QString &path)
 {
@@ -75,10 +57,10 @@ inline QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
+inline QString writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
 } // namespace uploadkit
