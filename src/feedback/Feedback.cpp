@@ -335,22 +335,13 @@ void Feedback::uploadAttachments()
 
 void Feedback::uploadFeedbackFile()
 {
-    FtpData record;
-    record.directoryPath = feedbackDir;
-    record.filePath = feedbackFilePath;
-    record.productName = productName;
-    record.ftpDirName = QStringLiteral("feedback");
-    record.deleteFileAfterUpload = false;
-    record.deleteDirectoryAfterUpload = true;
-    record.installerTarget = false;
-
     const NetworkManager::Operation operation = NetworkManager::prepareOperation();
     connect(operation.worker, &NetworkManager::dataUploaded, this, &Feedback::uploadFeedbackFinished);
     connect(operation.worker, &NetworkManager::noNetworkAvailable, this, &Feedback::feedbackNetworkError);
     connect(operation.worker, &NetworkManager::dataUploadFailed, this, &Feedback::feedbackUploadFailed);
     connect(operation.worker, &NetworkManager::finished, this, &Feedback::stopSpinner);
-    NetworkManager::startOperation(operation, "uploadToFtp",
-                                   Q_ARG(QVector<FtpData>, QVector<FtpData>{record}));
+    const QVector<FtpData> records = {stagedTelemetryUpload(feedbackDir, feedbackFilePath, QStringLiteral("feedback"))};
+    NetworkManager::startOperation(operation, "uploadToFtp", Q_ARG(QVector<FtpData>, records));
 }
 
 void Feedback::showSpinner()

@@ -122,20 +122,19 @@ void Log::storeLogPath(const QString &path)
     writeAppSetting(QLatin1String(SettingsKey::LogPath), path);
 }
 
-bool Log::writeLogTo(QFile &file)
+void Log::writeLogTo(QFile &file, const QString &shownPath)
 {
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    file.write(QTextCodec::codecForName("windows-1251")->fromUnicode(view->toPlainText()));
-    file.close();
-    return true;
-}
-
-void Log::showSavedMessage(const QString &path)
-{
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(QTextCodec::codecForName("windows-1251")->fromUnicode(view->toPlainText()));
+        file.close();
+    }
+    // An empty log makes an empty file: nothing to announce.
+    const QFileInfo written(file.fileName());
+    if (!written.exists() || written.size() == 0)
+        return;
     MsgDialog::run(this, tr("Log"),
                    tr("Log file was successfully saved!") + QLatin1Char('\n') + tr("Log path:")
-                       + QLatin1Char(' ') + path,
+                       + QLatin1Char(' ') + shownPath,
                    MsgDialog::Information);
     logSaved();
 }
@@ -144,10 +143,7 @@ void Log::saveLog()
 {
     logDir.mkpath(QStringLiteral("."));
     savedFile.reset(new QFile(logFilePath));
-    writeLogTo(*savedFile);
-    const QFileInfo written(logFilePath);
-    if (written.exists() && written.size() > 0)
-        showSavedMessage(logFilePath);
+    writeLogTo(*savedFile, logFilePath);
     savedWithSave = true;
     storeLogPath(logFilePath);
 }
@@ -161,10 +157,7 @@ void Log::saveLogAs()
         saveAsPath = QDir::toNativeSeparators(chosen);
         saveAsFileName = QFileInfo(chosen).fileName();
         savedAsFile.reset(new QFile(chosen));
-        writeLogTo(*savedAsFile);
-        const QFileInfo written(chosen);
-        if (written.exists() && written.size() > 0)
-            showSavedMessage(saveAsPath);
+        writeLogTo(*savedAsFile, saveAsPath);
     }
     savedWithSave = false;
 }
@@ -253,21 +246,12 @@ void Log::sendLog()
 void Log::uploadData(QString fileName)
 {
     uploadingPath = fileName;
-    FtpData record;
-    record.directoryPath = logDirPath;
-    record.filePath = fileName;
-    record.productName = QStringLiteral("Airvane Lite");
-    record.ftpDirName = QStringLiteral("log");
-    record.deleteFileAfterUpload = false;
-    record.deleteDirectoryAfterUpload = true;
-    record.installerTarget = false;
-
     const NetworkManager::Operation operation = NetworkManager::prepareOperation();
     connect(operation.worker, &NetworkManager::dataUploaded, this, &Log::uploadFinished);
     connect(operation.worker, &NetworkManager::dataUploadFailed, this, &Log::uploadFailed);
     connect(operation.worker, &NetworkManager::noNetworkAvailable, this, &Log::logNetworkError);
-    NetworkManager::startOperation(operation, "uploadToFtp",
-                                   Q_ARG(QVector<FtpData>, QVector<FtpData>{record}));
+    const QVector<FtpData> records = {stagedTelemetryUpload(logDirPath, fileName, QStringLiteral("log"))};
+    NetworkManager::startOperation(operation, "uploadToFtp", Q_ARG(QVector<FtpData>, records));
 }
 
 void Log::uploadFinished()

@@ -53,8 +53,8 @@ private:
     void fitButtons();
     void setFileButtonsEnabled(bool enabled);
     void viewChanged();
-    bool writeLogTo(QFile &file);
-    void showSavedMessage(const QString &path);
+    // Writes the whole log (windows-1251) and announces a file that is not empty.
+    void writeLogTo(QFile &file, const QString &shownPath);
     QString storedLogPath() const;
     void storeLogPath(const QString &path);
 

@@ -18,5 +18,9 @@ struct FtpData
 
 Q_DECLARE_METATYPE(FtpData)
 
+// A file of this program for the product area's telemetry/<ftpDirName>, staged in a folder of its
+// own: once sent, the file goes and the folder too if nothing else is left in it.
+FtpData stagedTelemetryUpload(const QString &directoryPath, const QString &filePath, const QString &ftpDirName);
+
 // Registers FtpData and QVector<FtpData> under these names for queued invocations by name.
 void registerFtpDataTypes();
