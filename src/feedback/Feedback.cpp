@@ -104,7 +104,7 @@ Feedback::~Feedback()
     delete ui;
 }
 
-Feedback *Feedback::open(QWidget *parent)
+Feedback *Feedback::openFeedback(QWidget *parent)
 {
     auto *window = new Feedback(parent);
     applyTopMostSetting(window);

@@ -15,7 +15,7 @@ class Feedback;
 
 // The feedback form: a type, a rating, a message, an optional e-mail address and attachments,
 // written into a small text file and uploaded with the attachments to the maker's FTP server.
-// The window deletes itself when it is closed; open one with Feedback::open().
+// The window deletes itself when it is closed; open one with Feedback::openFeedback().
 class Feedback : public QDialog
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     ~Feedback() override;
 
     // Creates a window, applies the top-most rule and shows it (application-modal).
-    static Feedback *open(QWidget *parent);
+    static Feedback *openFeedback(QWidget *parent);
 
     // Largest total size of the attachments: a choice that reaches it is refused as a whole.
     static constexpr qint64 attachmentLimit = 20 * 1048576;
