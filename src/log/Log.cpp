@@ -257,7 +257,7 @@ void Log::uploadData(QString fileName)
 void Log::uploadFinished()
 {
     const QString path = storedLogPath();
-    if (!path.isEmpty() && QFileInfo(path) == QFileInfo(uploadingPath)) {
+    if (!path.isEmpty() && path == uploadingPath) {
         QFile::remove(path);
         storeLogPath(QString());
     }
