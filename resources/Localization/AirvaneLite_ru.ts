@@ -300,7 +300,7 @@
         <translation>беспроводной адаптер не найден</translation>
     </message>
     <message>
-        <source>Can&apos;t get wlan interfaces!</source>
+        <source>Can't get wlan interfaces!</source>
         <translation>Не удалось получить список беспроводных интерфейсов!</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>Предупреждение</translation>
     </message>
     <message>
-        <source>Can&apos;t get available networks!</source>
+        <source>Can't get available networks!</source>
         <translation>Не удалось получить список доступных сетей!</translation>
     </message>
     <message>
@@ -430,6 +430,73 @@
     <message>
         <source>Could not unregister wlan notification!</source>
         <translation>Не удалось отменить регистрацию уведомлений WLAN!</translation>
+    </message>
+</context>
+<context>
+    <name>Changelog</name>
+    <message>
+        <source>Changelog</source>
+        <translation>Список изменений</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Сборка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation>Изменения:</translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation>список изменений обновлён</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Can't get changelog information.</source>
+        <translation>Не удалось получить список изменений.</translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation>Проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation>Ошибка локализации обновления!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation>Вы действительно хотите удалить список изменений? Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation>Список изменений очищен.</translation>
     </message>
 </context>
 <context>
@@ -785,6 +852,49 @@
     </message>
 </context>
 <context>
+    <name>InsiderNotification</name>
+    <message>
+        <source>Insider notification</source>
+        <translation>Уведомление для инсайдеров</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation>Новая инсайдерская сборка</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation>доступна! Установить её?</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation>При установке вы будете автоматически переведены на инсайдерский канал обновлений</translation>
+    </message>
+</context>
+<context>
     <name>Log</name>
     <message>
         <source>Log</source>
@@ -868,6 +978,37 @@
     <message>
         <source>Error code:</source>
         <translation>Код ошибки:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkManager</name>
+    <message>
+        <source>bytes/s</source>
+        <translation>байт/с</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>КБ/с</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>МБ/с</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
     </message>
 </context>
 <context>
@@ -957,7 +1098,7 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>You can&apos;t select this date! Choose another date!</source>
+        <source>You can't select this date! Choose another date!</source>
         <translation>Эту дату выбрать нельзя! Выберите другую дату!</translation>
     </message>
     <message>
@@ -967,6 +1108,203 @@
     <message>
         <source>Information</source>
         <translation>Информация</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Development</source>
+        <translation>Разработка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Инсайдерский</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Релиз</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation>Обновления отключены. Включить их?</translation>
+    </message>
+    <message>
+        <source>last updates checked on</source>
+        <translation>последняя проверка обновлений</translation>
+    </message>
+    <message>
+        <source>check for updates</source>
+        <translation>проверка обновлений</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation>сборка:</translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation>доступна. Загрузить её?</translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation>— установлена последняя версия</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не удалось проверить наличие обновлений!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Нет подключения к сети! Проверьте сеть и повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Download path:</source>
+        <translation>Папка загрузки:</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation>Папка установки:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation>Загружено:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>Прошло:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>Осталось:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation>Не удалось открыть папку загрузки!</translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation>Не удалось открыть папку установки!</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Failed to start the update installer!</source>
+        <translation>Не удалось запустить установщик обновления!</translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation>обновление успешно установлено!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation>Файл не найден! Перезапустить обновление?</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation>Отменить обновление?</translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation>Не удалось удалить файл обновления!</translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation>Подключение к сети не найдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation>Проверка обновлений пропущена!</translation>
+    </message>
+    <message>
+        <source>Update process has been failed!</source>
+        <translation>Не удалось выполнить обновление!</translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation>Код состояния</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Код ошибки</translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation>Перезапустить обновление?</translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation>отмена...</translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation>Загружено:</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation>Загрузка завершена!</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1402,7 @@
         <translation>Есть профиль</translation>
     </message>
     <message>
-        <source>The profile is the active console user&apos;s per user profile</source>
+        <source>The profile is the active console user's per user profile</source>
         <translation>Личный профиль активного пользователя консоли</translation>
     </message>
     <message>

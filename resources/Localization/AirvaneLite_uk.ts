@@ -300,7 +300,7 @@
         <translation>бездротовий адаптер не знайдено</translation>
     </message>
     <message>
-        <source>Can&apos;t get wlan interfaces!</source>
+        <source>Can't get wlan interfaces!</source>
         <translation>Не вдалося отримати список бездротових інтерфейсів!</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>Попередження</translation>
     </message>
     <message>
-        <source>Can&apos;t get available networks!</source>
+        <source>Can't get available networks!</source>
         <translation>Не вдалося отримати список доступних мереж!</translation>
     </message>
     <message>
@@ -430,6 +430,73 @@
     <message>
         <source>Could not unregister wlan notification!</source>
         <translation>Не вдалося скасувати реєстрацію сповіщень WLAN!</translation>
+    </message>
+</context>
+<context>
+    <name>Changelog</name>
+    <message>
+        <source>Changelog</source>
+        <translation>Список змін</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Build:</source>
+        <translation>Збірка:</translation>
+    </message>
+    <message>
+        <source>Channel:</source>
+        <translation>Канал:</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation>Зміни:</translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation>список змін оновлено</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Can't get changelog information.</source>
+        <translation>Не вдалося отримати список змін.</translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation>Перевірте підключення до мережі.</translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation>Помилка локалізації оновлення!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Попередження</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation>Ви дійсно бажаєте видалити список змін? Цю дію неможливо скасувати.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation>Список змін очищено.</translation>
     </message>
 </context>
 <context>
@@ -785,6 +852,49 @@
     </message>
 </context>
 <context>
+    <name>InsiderNotification</name>
+    <message>
+        <source>Insider notification</source>
+        <translation>Сповіщення для інсайдерів</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Згорнути</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Більше не показувати</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Встановити</translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation>Нова інсайдерська збірка</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>невідомо</translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation>доступна! Встановити її?</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation>Під час встановлення вас буде автоматично переведено на інсайдерський канал оновлень</translation>
+    </message>
+</context>
+<context>
     <name>Log</name>
     <message>
         <source>Log</source>
@@ -868,6 +978,37 @@
     <message>
         <source>Error code:</source>
         <translation>Код помилки:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkManager</name>
+    <message>
+        <source>bytes/s</source>
+        <translation>байт/с</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation>КБ/с</translation>
+    </message>
+    <message>
+        <source>MB/s</source>
+        <translation>МБ/с</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>невідомо</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
     </message>
 </context>
 <context>
@@ -957,7 +1098,7 @@
         <translation>Скасувати</translation>
     </message>
     <message>
-        <source>You can&apos;t select this date! Choose another date!</source>
+        <source>You can't select this date! Choose another date!</source>
         <translation>Цю дату вибрати не можна! Виберіть іншу дату!</translation>
     </message>
     <message>
@@ -967,6 +1108,203 @@
     <message>
         <source>Information</source>
         <translation>Інформація</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Development</source>
+        <translation>Розробка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Інсайдерський</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Реліз</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation>Оновлення вимкнено. Увімкнути їх?</translation>
+    </message>
+    <message>
+        <source>last updates checked on</source>
+        <translation>остання перевірка оновлень</translation>
+    </message>
+    <message>
+        <source>check for updates</source>
+        <translation>перевірка оновлень</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Нова версія</translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation>збірка:</translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation>доступна. Завантажити її?</translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation>— встановлено останню версію</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to check for the updates!</source>
+        <translation>Не вдалося перевірити наявність оновлень!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Немає підключення до мережі! Перевірте мережу та спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>Updates</name>
+    <message>
+        <source>Download path:</source>
+        <translation>Тека завантаження:</translation>
+    </message>
+    <message>
+        <source>Install path:</source>
+        <translation>Тека встановлення:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation>Завантажено:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Розмір:</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>Минуло:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>Залишилось:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation>Не вдалося відкрити теку завантаження!</translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation>Не вдалося відкрити теку встановлення!</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Failed to start the update installer!</source>
+        <translation>Не вдалося запустити інсталятор оновлення!</translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation>оновлення успішно встановлено!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation>Файл не знайдено! Перезапустити оновлення?</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation>Скасувати оновлення?</translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation>Не вдалося видалити файл оновлення!</translation>
+    </message>
+    <message>
+        <source>No network connection has been found!</source>
+        <translation>Підключення до мережі не знайдено!</translation>
+    </message>
+    <message>
+        <source>Check for update has been skipped!</source>
+        <translation>Перевірку оновлень пропущено!</translation>
+    </message>
+    <message>
+        <source>Update process has been failed!</source>
+        <translation>Не вдалося виконати оновлення!</translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation>Код стану</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Код помилки</translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation>Перезапустити оновлення?</translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Встановити</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Стан:</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation>скасування...</translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation>Завантажено:</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation>Завантаження завершено!</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1402,7 @@
         <translation>Є профіль</translation>
     </message>
     <message>
-        <source>The profile is the active console user&apos;s per user profile</source>
+        <source>The profile is the active console user's per user profile</source>
         <translation>Особистий профіль активного користувача консолі</translation>
     </message>
     <message>

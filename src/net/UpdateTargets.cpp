@@ -14,8 +14,12 @@ namespace updates {
 
 bool isDeveloperBuild()
 {
-    const QString stored =
-        readSetting(QStringLiteral("Credentials"), QStringLiteral("DevBuild"), QStringLiteral("no")).toString();
+    const QString group = QStringLiteral("Credentials");
+    const QString key = QStringLiteral("DevBuild");
+    // Missing means "no"; only a stored value is worth deciphering.
+    if (!hasSetting(group, key))
+        return false;
+    const QString stored = readSetting(group, key).toString();
     return TextCipher::decryptText(TextCipher::storedSecretKey, stored) == QLatin1String("yes");
 }
 

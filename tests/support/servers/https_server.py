@@ -15,8 +15,8 @@ Content: files under WORKDIR/root are served as they are, with a Content-Length;
 "<name>.status" beside one sets its status code. Built-in paths:
   /installer/short       announces 4096 bytes, sends 1000, then closes the connection
   /installer/chunked     a chunked body of 3000 bytes without a length
-  /installer/stall       announces 1 MiB, sends 1000 bytes, then sends nothing for 60 s
-  /installer/slow        1.5 MiB in 30 pieces, 120 ms apart
+  /installer/stall       announces 1 MiB, sends 128 KiB, then sends nothing for 60 s
+  /installer/slow        1.5 MiB (or root/installer/slow.body) in 30 pieces, 120 ms apart
   /redirect/N            302 to /redirect/N-1; /redirect/0 is /installer/exact
   /downgrade             302 to the plain listener's /installer/exact
 Every request line is appended to WORKDIR/requests.log. The server ends on SIGTERM or when its
@@ -94,15 +94,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(b'0\r\n\r\n')
             elif path == '/installer/stall':
                 self.head(200, 1 << 20)
-                self.wfile.write(b't' * 1000)
-                self.wfile.flush()
+                for _ in range(2):
+                    self.wfile.write(b't' * 65536)
+                    self.wfile.flush()
+                    time.sleep(0.1)
                 time.sleep(60)
                 self.close_connection = True
             elif path == '/installer/slow':
-                piece = 1536 * 1024 // 30
-                self.head(200, piece * 30)
-                for _ in range(30):
-                    self.wfile.write(b'w' * piece)
+                body = b'w' * (1536 * 1024)
+                if os.path.isfile(os.path.join(ROOT, 'installer/slow.body')):
+                    with open(os.path.join(ROOT, 'installer/slow.body'), 'rb') as f:
+                        body = f.read()
+                piece = len(body) // 30 + 1
+                self.head(200, len(body))
+                for start in range(0, len(body), piece):
+                    self.wfile.write(body[start:start + piece])
                     self.wfile.flush()
                     time.sleep(0.12)
             elif path.startswith('/redirect/'):
