@@ -172,6 +172,7 @@ void NetworkManager::validateUpdateUrl()
 {
     if (!isNetworkAvailable()) {
         emit noNetConnection();
+        emit finished();
         return;
     }
     downloadCanceled = false;
