@@ -181,6 +181,7 @@ void NetworkManager::validateUpdateUrl()
 {
     if (!isNetworkAvailable()) {
         emit noNetConnection();
+        emit finished();
         return;
     }
     downloadCanceled = false;

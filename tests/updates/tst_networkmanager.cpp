@@ -69,6 +69,7 @@ private slots:
     void download_data();
     void download();
     void cancelWithoutTransferClosesAtOnce();
+    void noNetworkEndsTheOperation();
 
 private:
     QString downloads() const { return m_downloads.path(); }
@@ -224,6 +225,19 @@ void TestNetworkManager::cancelWithoutTransferClosesAtOnce()
     run.operation.thread->quit();
     run.operation.worker->deleteLater();
     QVERIFY(run.recorder.waitUntil([&run] { return run.thread.isNull(); }));
+}
+
+void TestNetworkManager::noNetworkEndsTheOperation()
+{
+    testsupport::HttpsTestServer::useUnreachable();
+    Run check;
+    check.start("checkForApplicationUpdates", Q_ARG(bool, false));
+    QVERIFY(check.ended());
+    Run validate;
+    validate.start("validateUpdateUrl");
+    QVERIFY(validate.ended());
+    for (const Run *run : {&check, &validate})
+        QCOMPARE(run->recorder.names(), (QStringList{"noNetConnection", "finished"}));
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManager)

@@ -32,10 +32,6 @@ QPushButton *button(QWidget *window, const char *name)
     return window->findChild<QPushButton *>(name);
 }
 
-} // namespace
-
-namespace {
-
 const QString releaseManifest = "/apps/airvane_lite/release/en.update.release.json";
 const QString insiderManifest = "/apps/airvane_lite/insider/en.update.insider.json";
 

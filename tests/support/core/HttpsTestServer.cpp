@@ -17,13 +17,8 @@ HttpsTestServer::HttpsTestServer() = default;
 
 HttpsTestServer::~HttpsTestServer()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.closeWriteChannel();
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    m_process.kill();
+    m_process.waitForFinished(3000);
 }
 
 bool HttpsTestServer::start()
@@ -76,11 +71,6 @@ void HttpsTestServer::serve(const QString &path, const QByteArray &body, int sta
     QFile statusFile(file + ".status");
     statusFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
     statusFile.write(QByteArray::number(status));
-}
-
-void HttpsTestServer::remove(const QString &path)
-{
-    QFile::remove(m_dir.path() + "/root" + path);
 }
 
 QStringList HttpsTestServer::requests() const

@@ -29,7 +29,6 @@ public:
     // Serves `body` at `path` (e.g. "/apps/airvane_lite/release/en.update.release.json") with
     // the given status, replacing what was there.
     void serve(const QString &path, const QByteArray &body, int status = 200);
-    void remove(const QString &path);
 
     // "good GET /path" per request, in arrival order.
     QStringList requests() const;
