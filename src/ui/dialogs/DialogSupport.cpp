@@ -28,7 +28,7 @@ void tintIfGrey(QImage &image, QIcon::Mode mode)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (pixel.alpha() > 0 && pixel.hslSaturation() > 80)
+            if (pixel.alpha() > 128 && pixel.hslSaturation() > 80) // faint edges have no true hue
                 return;
         }
     const QPalette palette = QApplication::palette();
