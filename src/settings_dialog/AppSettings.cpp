@@ -13,6 +13,7 @@
 #include "ui/widgets/MsgDialog.h"
 #include "ui/widgets/ScrollBar.h"
 #include "ui/widgets/Switch.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui/widgets/WindowRules.h"
 #include "updates/Changelog.h"
 #include "updates/UpdateCheck.h"
@@ -209,7 +210,7 @@ void AppSettings::buildMenu()
     const QString texts[] = { tr("Application"), tr("Misc"), tr("Networks"), tr("Updates") };
     if (ui->settingsMenuView->count() == 0) {
         for (int i = 0; i < 4; ++i)
-            ui->settingsMenuView->addItem(new QListWidgetItem(QIcon(QString::fromLatin1(icons[i])), texts[i]));
+            ui->settingsMenuView->addItem(new QListWidgetItem(dialogs::resourceIcon(QString::fromLatin1(icons[i])), texts[i]));
         connect(ui->settingsMenuView, &QListWidget::currentRowChanged, ui->settingsView,
                 &QStackedWidget::setCurrentIndex);
         ui->settingsMenuView->setCurrentRow(0);

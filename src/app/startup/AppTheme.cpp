@@ -2,6 +2,7 @@
 
 #include "app/appearance/ThemeFiles.h"
 #include "log/LogView.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui/widgets/MsgDialog.h"
 #include "app/startup/TranslationResources.h"
 
@@ -23,5 +24,6 @@ bool AppTheme::apply(int theme, QWidget *parent)
         return false;
     }
     qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    dialogs::followStyleSheetColours();
     return true;
 }

@@ -17,8 +17,12 @@ QString hiddenNetworkName();
 QPixmap svgPixmap(const QString &resource, const QSize &size, qreal devicePixelRatio = 1.0);
 
 // An icon from the program's resources; SVG files are rendered here, so no icon-engine plug-in
-// is needed.
+// is needed, each time it is painted, in the theme's colours.
 QIcon resourceIcon(const QString &resource);
+
+// Gives the application palette the current style sheet's text colour, which uncoloured icons
+// take, and a link colour readable on its background. Called after every theme change.
+void followStyleSheetColours();
 
 // Makes sure the icon resources are registered (the static library would otherwise drop them).
 void ensureIconResources();

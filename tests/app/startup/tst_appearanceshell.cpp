@@ -5,6 +5,8 @@
 #include "app/startup/LastCheckedText.h"
 #include "app/startup/TranslationResources.h"
 #include "log/LogView.h"
+#include "settings_dialog/AppSettings.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ConnectHAP.h"
 #include "ui/main/AirvaneLite.h"
 #include "ui/widgets/MsgDialog.h"
@@ -103,8 +105,14 @@ void TestAppearanceShell::everyThemeIsLegible()
     QVERIFY(m_window->grab().save(folder + "theme-" + QTest::currentDataTag() + "-main.png"));
     QVERIFY(box.grab().save(folder + "theme-" + QTest::currentDataTag() + "-message.png"));
 
+    AppSettings settings(nullptr, SettingsDialogHooks());
+    settings.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+
     QStringList lowContrast;
     auto check = [&](QWidget *widget, QPalette::ColorRole back, QPalette::ColorRole front) {
+        if (widget->window() == &settings && !widget->isEnabled()) // its command rows wait for input, dimmed
+            return;
         QColor background = widget->palette().color(back);
         if (background.alpha() == 0) // transparent: the window's colour shows
             background = widget->window()->palette().color(QPalette::Window);
@@ -112,7 +120,15 @@ void TestAppearanceShell::everyThemeIsLegible()
         if (ratio < 4.5)
             lowContrast << widget->metaObject()->className() + (' ' + widget->objectName()) + ' ' + QString::number(ratio);
     };
-    for (QWidget *window : {static_cast<QWidget *>(m_window.get()), static_cast<QWidget *>(&box)}) {
+    // A line icon is drawn in the text colour, so it stays as visible as the text.
+    const QImage icon = dialogs::resourceIcon(":/Icon/sign-out.svg").pixmap(24, 24).toImage();
+    QColor stroke(Qt::transparent);
+    for (int i = 0; i < 24 * 24 && stroke.alpha() < 255; ++i)
+        stroke = icon.pixelColor(i % 24, i / 24);
+    const double iconRatio = contrast(stroke.rgb(), m_window->palette().color(QPalette::Window));
+    QVERIFY2(iconRatio >= 3, qPrintable(QString::number(iconRatio)));
+    for (QWidget *window : {static_cast<QWidget *>(m_window.get()), static_cast<QWidget *>(&box),
+                            static_cast<QWidget *>(&settings)}) {
         check(window, QPalette::Window, QPalette::WindowText);
         for (QTreeWidget *list : window->findChildren<QTreeWidget *>())
             check(list, QPalette::Base, QPalette::Text);
