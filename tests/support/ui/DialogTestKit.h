@@ -12,11 +12,20 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
 
 namespace dialogkit {
+
+// A line edit's clear-button fade outlives the field by one animation tick and then deletes
+// itself later; give it that tick so nothing is left behind when the process ends.
+inline void settleDeferredDeletes()
+{
+    QTest::qWait(60);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 inline WirelessAP network(const QString &ssid, bool secured, int cipher, int auth, bool hidden = false,
                           const QString &signal = QStringLiteral("80% (-60 dBm)"))
@@ -76,13 +85,7 @@ inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeout
             if (!label->text().isEmpty())
                 seen->text = label->text();
         }
-        const auto buttons = dialog->findChildren<QAbstractButton *>();
-        for (QAbstractButton *candidate : buttons) {
-            if (candidate->text().remove(QLatin1Char('&')) == button) {
-                candidate->click();
-                return;
-            }
-        }
+        testsupport::clickButton(dialog, button);
     }, timeoutMs);
     return seen;
 }

@@ -73,23 +73,6 @@ inline Sim::Network securedNetwork(const std::string &ssid, uint8_t bss, int aut
     return network;
 }
 
-inline std::vector<QString> storedProfiles(const Sim &sim)
-{
-    std::vector<QString> names;
-    for (const std::u16string &name : sim.storedProfileNames(0))
-        names.push_back(QString::fromStdU16String(name));
-    return names;
-}
-
-inline bool hasProfile(const Sim &sim, const QString &name)
-{
-    for (const QString &stored : storedProfiles(sim)) {
-        if (stored == name)
-            return true;
-    }
-    return false;
-}
-
 inline QString connectedTo(const Sim &sim)
 {
     return QString::fromStdU16String(sim.connectedProfile(0));
@@ -134,17 +117,6 @@ void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000, QP
         timeoutMs);
 }
 
-inline void clickButtonNamed(QWidget *dialog, const QString &text)
-{
-    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
-        if (button->text().remove(QLatin1Char('&')) == text) {
-            button->click();
-            return;
-        }
-    }
-    qWarning("no button %s", qPrintable(text));
-}
-
 // Presses the given buttons in the next message boxes, one box after the other.
 inline void answerBoxes(const QStringList &buttons, QPointer<QWidget> previous = {})
 {
@@ -156,7 +128,8 @@ inline void answerBoxes(const QStringList &buttons, QPointer<QWidget> previous =
             // Answered from the box's own event loop, after the box has finished showing.
             QTimer::singleShot(0, box, [box, buttons, answered] {
                 answerBoxes(buttons.mid(1), answered);
-                clickButtonNamed(box, buttons.first());
+                if (!testsupport::clickButton(box, buttons.first()))
+                    qWarning("no button %s", qPrintable(buttons.first()));
             });
         },
         8000, previous);
@@ -167,9 +140,6 @@ inline void answerBox(const QString &button)
     answerBoxes({button});
 }
 
-} // namespace flowkit
-
-namespace flowkit {
 
 // The one top-level window of this type (the connection dialogs have no parent).
 template <typename T>

@@ -49,17 +49,20 @@ void whenModalAppears(std::function<void(QWidget *)> action, int timeoutMs)
     new ModalPoller(std::move(action), timeoutMs);
 }
 
+bool clickButton(QWidget *dialog, const QString &buttonText)
+{
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->text().remove(QLatin1Char('&')) == buttonText) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 void pressInNextModal(const QString &buttonText, int timeoutMs)
 {
-    whenModalAppears([buttonText](QWidget *dialog) {
-        const auto buttons = dialog->findChildren<QAbstractButton *>();
-        for (QAbstractButton *button : buttons) {
-            if (button->text().remove(QLatin1Char('&')) == buttonText) {
-                button->click();
-                return;
-            }
-        }
-    }, timeoutMs);
+    whenModalAppears([buttonText](QWidget *dialog) { clickButton(dialog, buttonText); }, timeoutMs);
 }
 
 } // namespace testsupport

@@ -13,6 +13,9 @@ namespace testsupport {
 // modal widget is active and hands it to `action`. Call before the code that opens the dialog.
 void whenModalAppears(std::function<void(QWidget *dialog)> action, int timeoutMs = 5000);
 
+// Clicks the dialog's button with this text ('&' removed); false when there is none.
+bool clickButton(QWidget *dialog, const QString &buttonText);
+
 // Presses the button with this text (after removing '&') in the next modal dialog.
 void pressInNextModal(const QString &buttonText, int timeoutMs = 5000);
 

@@ -2,7 +2,6 @@
 
 #include "ModalAnswer.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QWidget>
 
@@ -17,13 +16,8 @@ void answerNextModals(QStringList *seen, const QString &button, int count)
         *seen << dialog->windowTitle() + QLatin1Char('|') + texts;
         if (count > 1)
             answerNextModals(seen, button, count - 1);
-        for (QAbstractButton *candidate : dialog->findChildren<QAbstractButton *>()) {
-            if (!button.isEmpty() && candidate->text().remove(QLatin1Char('&')) == button) {
-                candidate->click();
-                return;
-            }
-        }
-        dialog->close();
+        if (button.isEmpty() || !clickButton(dialog, button))
+            dialog->close();
     });
 }
 

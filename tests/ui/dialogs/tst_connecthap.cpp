@@ -20,7 +20,7 @@ private slots:
     // Registers the enumerations the requests carry.
     void initTestCase() { WirelessConnect::instance(); }
     void init() { testsupport::resetSettings(); }
-    void cleanup();
+    void cleanup() { dialogkit::settleDeferredDeletes(); }
     void securedHiddenNetworkRequest();
     void openHandOverReplacesSecuredOne();
     void handOverIgnoredUnlessHiddenNetwork_data();
@@ -37,14 +37,6 @@ private:
         QTest::mouseClick(connectButton(dialog), Qt::LeftButton);
     }
 };
-
-void TestConnectHAP::cleanup()
-{
-    // A line edit's clear-button fade outlives the field by one animation tick and then deletes
-    // itself later; give it that tick so nothing is left behind when the process ends.
-    QTest::qWait(60);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void TestConnectHAP::securedHiddenNetworkRequest()
 {

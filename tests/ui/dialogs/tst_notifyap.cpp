@@ -69,9 +69,8 @@ class TestNotifyAP : public QObject
 private slots:
     void initTestCase() { WirelessConnect::instance(); }
     void init();
-    void cleanup();
+    void cleanup() { dialogkit::settleDeferredDeletes(); }
 
-    void openNetworkFilter_data();
     void openNetworkFilter();
     void refreshReplacesTheList();
     void remindLaterToggles();
@@ -91,45 +90,19 @@ void TestNotifyAP::init()
     QLocale::setDefault(QLocale::c());
 }
 
-void TestNotifyAP::cleanup()
-{
-    // A line edit's clear-button fade outlives the field by one animation tick and then deletes
-    // itself later; give it that tick so nothing is left behind when the process ends.
-    QTest::qWait(60);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TestNotifyAP::openNetworkFilter_data()
-{
-    QTest::addColumn<bool>("secured");
-    QTest::addColumn<int>("cipher");
-    QTest::addColumn<int>("auth");
-    QTest::addColumn<bool>("listed");
-
-    QTest::newRow("open") << false << int(DOT11_CIPHER_ALGO_NONE) << int(DOT11_AUTH_ALGO_80211_OPEN) << true;
-    QTest::newRow("secured flag") << true << int(DOT11_CIPHER_ALGO_NONE) << int(DOT11_AUTH_ALGO_80211_OPEN) << false;
-    QTest::newRow("WEP") << false << int(DOT11_CIPHER_ALGO_WEP40) << int(DOT11_AUTH_ALGO_80211_OPEN) << false;
-    QTest::newRow("OWE") << false << int(DOT11_CIPHER_ALGO_CCMP) << int(DOT11_AUTH_ALGO_OWE) << false;
-    QTest::newRow("shared key") << false << int(DOT11_CIPHER_ALGO_NONE) << int(DOT11_AUTH_ALGO_80211_SHARED_KEY)
-                                << false;
-}
-
+// Only open networks are offered; the last listed one is on offer with its signal.
 void TestNotifyAP::openNetworkFilter()
 {
-    QFETCH(bool, secured);
-    QFETCH(int, cipher);
-    QFETCH(int, auth);
-    QFETCH(bool, listed);
-
     NotifyAP dialog;
     View view(dialog);
-    dialog.setWlanOpenAPData({ open("Cafe", "40% (-80 dBm)"), network("Probe", secured, cipher, auth, false,
-                                                                       "90% (-55 dBm)") });
-    const QStringList expected = listed ? QStringList{ "Cafe", "Probe" } : QStringList{ "Cafe" };
-    QCOMPARE(entries(view.combo), expected);
-    // The last listed network is the one on offer.
-    QCOMPARE(view.combo->currentText(), expected.last());
-    QCOMPARE(view.signal->text(), listed ? QStringLiteral("90% (-55 dBm)") : QStringLiteral("40% (-80 dBm)"));
+    dialog.setWlanOpenAPData({ open("Cafe", "40% (-80 dBm)"), open("Attic", "90% (-55 dBm)"),
+                               network("Secured", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("WEP", false, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("OWE", false, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_OWE),
+                               network("Shared", false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_SHARED_KEY) });
+    QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Attic" }));
+    QCOMPARE(view.combo->currentText(), QStringLiteral("Attic"));
+    QCOMPARE(view.signal->text(), QStringLiteral("90% (-55 dBm)"));
 }
 
 void TestNotifyAP::refreshReplacesTheList()
@@ -174,17 +147,13 @@ void TestNotifyAP::remindLaterToggles()
     const QDateTime offered = view.moment->dateTime();
     QCOMPARE(offered.time().second(), 0);
     QVERIFY2(offered > before.addSecs(240) && offered <= before.addSecs(300), qPrintable(offered.toString()));
-    QCOMPARE(dialog.size(), QSize(520, 202));
-    QCOMPARE(dialog.minimumSize(), QSize(520, 202));
     QCOMPARE(view.reminderRowHidden(), kRowShown);
 
     QTest::mouseClick(view.remind, Qt::LeftButton);
-    QCOMPARE(dialog.size(), QSize(520, 165));
     QCOMPARE(view.reminderRowHidden(), kRowHidden);
 
     QTest::mouseClick(view.remind, Qt::LeftButton);
     dialog.setHideReminder();
-    QCOMPARE(dialog.size(), QSize(520, 165));
     QCOMPARE(view.reminderRowHidden(), kRowHidden);
 }
 
@@ -222,11 +191,8 @@ void TestNotifyAP::reminderText_data()
     const QLocale c = QLocale::c();
     QTest::newRow("English") << int(App::Language::English) << c << QStringLiteral("2025-03-05 02:07:09 PM");
     QTest::newRow("Russian") << int(App::Language::Russian) << c << QStringLiteral("2025-03-05 14:07:09");
-    QTest::newRow("Ukrainian") << int(App::Language::Ukrainian) << c << QStringLiteral("2025-03-05 14:07:09");
     // The stored text is compared with a rendering of the clock, so it never takes the locale's
     // day-period names or digits.
-    QTest::newRow("English, Russian locale") << int(App::Language::English) << QLocale(QLocale::Russian)
-                                             << QStringLiteral("2025-03-05 02:07:09 PM");
     QTest::newRow("English, Arabic locale") << int(App::Language::English) << QLocale(QLocale::Arabic, QLocale::Egypt)
                                             << QStringLiteral("2025-03-05 02:07:09 PM");
 }

@@ -11,78 +11,48 @@ class TestWindowRules : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void topMostBeforeShowing();
-    void topMostOnShownWindowKeepsItShown();
-    void topMostFromSettings_data();
-    void topMostFromSettings();
-    void opacityFromSettings_data();
-    void opacityFromSettings();
+    void init() { testsupport::resetSettings(); }
+    void topMostKeepsTheWindowShown();
+    void fromSettings_data();
+    void fromSettings();
 };
 
-void TestWindowRules::init()
-{
-    testsupport::resetSettings();
-}
-
-void TestWindowRules::topMostBeforeShowing()
-{
-    QDialog dialog;
-    applyTopMost(&dialog, true);
-    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && !dialog.isVisible());
-    applyTopMost(&dialog, false);
-    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
-    applyTopMost(nullptr, true);
-}
-
-void TestWindowRules::topMostOnShownWindowKeepsItShown()
+void TestWindowRules::topMostKeepsTheWindowShown()
 {
     QDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     applyTopMost(&dialog, true);
     QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && dialog.isVisible());
+    applyTopMost(&dialog, false);
+    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+    applyTopMost(nullptr, true);
 }
 
-void TestWindowRules::topMostFromSettings_data()
+void TestWindowRules::fromSettings_data()
 {
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<bool>("defaultOnTop");
+    QTest::addColumn<QVariant>("onTopStored");
     QTest::addColumn<bool>("onTop");
-    QTest::newRow("missing, default on") << QVariant() << true << true;
-    QTest::newRow("stored off") << QVariant(false) << true << false;
+    QTest::addColumn<QVariant>("opacityStored");
+    QTest::newRow("missing, default on") << QVariant() << true << QVariant();
+    QTest::newRow("stored off, opacity out of range") << QVariant(false) << false << QVariant(7);
 }
 
-void TestWindowRules::topMostFromSettings()
+void TestWindowRules::fromSettings()
 {
-    QFETCH(QVariant, stored);
-    QFETCH(bool, defaultOnTop);
+    QFETCH(QVariant, onTopStored);
     QFETCH(bool, onTop);
-    if (stored.isValid())
-        writeAppSetting(QStringLiteral("AlwaysOnTop"), stored);
+    QFETCH(QVariant, opacityStored);
+    if (onTopStored.isValid())
+        writeAppSetting(QStringLiteral("AlwaysOnTop"), onTopStored);
+    if (opacityStored.isValid())
+        writeAppSetting(QStringLiteral("Opacity"), opacityStored);
     QDialog dialog;
-    QCOMPARE(applyTopMostSetting(&dialog, defaultOnTop), onTop);
+    QCOMPARE(applyTopMostSetting(&dialog, true), onTop);
     QCOMPARE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-}
-
-void TestWindowRules::opacityFromSettings_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<double>("opacity");
-    QTest::newRow("missing") << QVariant() << 1.0;
-    QTest::newRow("out of range") << QVariant(7) << 1.0;
-}
-
-void TestWindowRules::opacityFromSettings()
-{
-    QFETCH(QVariant, stored);
-    QFETCH(double, opacity);
-    if (stored.isValid())
-        writeAppSetting(QStringLiteral("Opacity"), stored);
-    QDialog dialog;
     applyWindowOpacity(&dialog);
-    QVERIFY2(qAbs(dialog.windowOpacity() - opacity) < 0.01, qPrintable(QString::number(dialog.windowOpacity())));
+    QVERIFY2(qAbs(dialog.windowOpacity() - 1.0) < 0.01, qPrintable(QString::number(dialog.windowOpacity())));
 }
 
 QTEST_MAIN(TestWindowRules)
