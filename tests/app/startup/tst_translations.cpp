@@ -122,7 +122,6 @@ private slots:
 
     void knownTextsAreTranslated_data();
     void knownTextsAreTranslated();
-    void storedLanguageIsUsed_data();
     void storedLanguageIsUsed();
     void switchingReplacesTheInstalledLanguage();
     void missingProgramCatalogueIsAFailure();
@@ -148,11 +147,7 @@ void TestTranslations::knownTextsAreTranslated_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
     QTest::newRow("ru hidden network") << 2 << "WirelessConnect" << "Hidden network" << QStringLiteral("Скрытая сеть");
-    QTest::newRow("uk hidden network") << 3 << "WirelessConnect" << "Hidden network" << QStringLiteral("Прихована мережа");
-    QTest::newRow("ru unit") << 2 << "WirelessConnect" << "MHz" << QStringLiteral("МГц");
     QTest::newRow("uk password prompt") << 3 << "ConnectAP" << "Enter your password" << QStringLiteral("Введіть пароль");
-    QTest::newRow("ru panel title") << 2 << "AirvaneLite" << "Wireless information" << QStringLiteral("Сведения о беспроводной сети");
-    QTest::newRow("uk error code") << 3 << "MsgDialog" << "Error code:" << QStringLiteral("Код помилки:");
     QTest::newRow("en keeps source") << 1 << "WirelessConnect" << "Hidden network" << "Hidden network";
     // A text is looked up in its own context only.
     QTest::newRow("ru wrong context") << 2 << "NoSuchContext" << "Hidden network" << "Hidden network";
@@ -171,22 +166,14 @@ void TestTranslations::knownTextsAreTranslated()
     QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
 }
 
-void TestTranslations::storedLanguageIsUsed_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("russian") << 2 << QStringLiteral("Скрытая сеть");
-    QTest::newRow("ukrainian") << 3 << QStringLiteral("Прихована мережа");
-    QTest::newRow("unknown value means english") << 9 << "Hidden network";
-}
-
 void TestTranslations::storedLanguageIsUsed()
 {
-    QFETCH(int, stored);
-    QFETCH(QString, expected);
-    writeLanguage(static_cast<App::Language>(stored));
+    writeLanguage(App::Language::Ukrainian);
     QVERIFY(loadTranslations(&m_program, &m_toolkit));
-    QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), expected);
+    QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Прихована мережа"));
+    writeLanguage(static_cast<App::Language>(9)); // an unknown value means English
+    QVERIFY(loadTranslations(&m_program, &m_toolkit));
+    QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Hidden network"));
 }
 
 void TestTranslations::switchingReplacesTheInstalledLanguage()
@@ -237,10 +224,6 @@ void TestTranslations::switchingReplacesTheInstalledLanguage()
     QCOMPARE(texts(), QStringLiteral("Введите имя сети|Отмена"));
     removeTranslations(&otherProgram, &otherToolkit);
     QCOMPARE(texts(), english);
-
-    // Either translator may be left out.
-    QVERIFY(loadTranslations(App::Language::Russian, &m_program, nullptr));
-    QCOMPARE(texts(), QStringLiteral("Введите имя сети|Cancel"));
     QCoreApplication::instance()->removeEventFilter(&counter);
 }
 
