@@ -1140,6 +1140,205 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem with the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feature request or suggestion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just vote for the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate this application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell us more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provide the details about your issue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include my email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>max. 20.0 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crash dumps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of selected data is too big (max. 20.0 MB)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to open the file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application build:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application architecture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creation date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback field is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You forgot to rate this application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email field is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for the feedback!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>feedback was successfully sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No network connection is available at this moment!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send the feedback!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FontInstaller</name>
     <message>
         <source>Failed to copy the font</source>
@@ -1325,6 +1524,85 @@
     </message>
     <message>
         <source>Reinstall the application to fix this problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Log</name>
+    <message>
+        <source>Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file was successfully saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log path:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file was successfully deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file is not exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file was successfully sent!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send the log file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are offline. Go online and try again!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

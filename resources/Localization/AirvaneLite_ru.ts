@@ -1140,6 +1140,205 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Обратная связь</translation>
+    </message>
+    <message>
+        <source>Feedback type</source>
+        <translation>Тип отзыва</translation>
+    </message>
+    <message>
+        <source>Problem with the application</source>
+        <translation>Проблема с приложением</translation>
+    </message>
+    <message>
+        <source>Feature request or suggestion</source>
+        <translation>Запрос функции или предложение</translation>
+    </message>
+    <message>
+        <source>Just vote for the application</source>
+        <translation>Просто оценить приложение</translation>
+    </message>
+    <message>
+        <source>Rate this application</source>
+        <translation>Оцените это приложение</translation>
+    </message>
+    <message>
+        <source>Tell us more</source>
+        <translation>Расскажите подробнее</translation>
+    </message>
+    <message>
+        <source>Provide the details about your issue</source>
+        <translation>Опишите вашу проблему подробно</translation>
+    </message>
+    <message>
+        <source>Include my email</source>
+        <translation>Указать мой адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ваш адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>No file is selected</source>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Разработка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Инсайдер</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Релиз</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Вложение</translation>
+    </message>
+    <message>
+        <source>max. 20.0 MB</source>
+        <translation>макс. 20.0 МБ</translation>
+    </message>
+    <message>
+        <source>Select files</source>
+        <translation>Выбор файлов</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Изображения</translation>
+    </message>
+    <message>
+        <source>Crash dumps</source>
+        <translation>Дампы сбоев</translation>
+    </message>
+    <message>
+        <source>The size of selected data is too big (max. 20.0 MB)!</source>
+        <translation>Размер выбранных данных слишком велик (макс. 20.0 МБ)!</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Выбрано</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>файлов</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation>Нажмите, чтобы открыть</translation>
+    </message>
+    <message>
+        <source>Failed to open the file!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Application name:</source>
+        <translation>Название приложения:</translation>
+    </message>
+    <message>
+        <source>Application build:</source>
+        <translation>Сборка приложения:</translation>
+    </message>
+    <message>
+        <source>Application channel:</source>
+        <translation>Канал приложения:</translation>
+    </message>
+    <message>
+        <source>Application architecture:</source>
+        <translation>Архитектура приложения:</translation>
+    </message>
+    <message>
+        <source>Creation date:</source>
+        <translation>Дата создания:</translation>
+    </message>
+    <message>
+        <source>Application rate:</source>
+        <translation>Оценка приложения:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Сообщение:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Эл. почта:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Вложения:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Feedback field is empty!</source>
+        <translation>Поле отзыва пустое!</translation>
+    </message>
+    <message>
+        <source>You forgot to rate this application!</source>
+        <translation>Вы забыли оценить приложение!</translation>
+    </message>
+    <message>
+        <source>Email field is empty!</source>
+        <translation>Поле адреса эл. почты пустое!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address!</source>
+        <translation>Введите правильный адрес эл. почты!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Сетевое подключение недоступно! Проверьте сеть и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Thank you for the feedback!</source>
+        <translation>Спасибо за отзыв!</translation>
+    </message>
+    <message>
+        <source>feedback was successfully sent</source>
+        <translation>отзыв успешно отправлен</translation>
+    </message>
+    <message>
+        <source>No network connection is available at this moment!</source>
+        <translation>Сетевое подключение сейчас недоступно!</translation>
+    </message>
+    <message>
+        <source>Failed to send the feedback!</source>
+        <translation>Не удалось отправить отзыв!</translation>
+    </message>
+</context>
+<context>
     <name>FontInstaller</name>
     <message>
         <source>Failed to copy the font</source>
@@ -1326,6 +1525,85 @@
     <message>
         <source>Reinstall the application to fix this problem.</source>
         <translation>Переустановите программу, чтобы устранить проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>Log</name>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Log file was successfully saved!</source>
+        <translation>Файл журнала успешно сохранён!</translation>
+    </message>
+    <message>
+        <source>Log path:</source>
+        <translation>Путь к журналу:</translation>
+    </message>
+    <message>
+        <source>Text Documents</source>
+        <translation>Текстовые документы</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>Log file was successfully deleted!</source>
+        <translation>Файл журнала успешно удалён!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Log file is not exists!</source>
+        <translation>Файл журнала не существует!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Сетевое подключение недоступно! Проверьте сеть и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Log file was successfully sent!</source>
+        <translation>Файл журнала успешно отправлен!</translation>
+    </message>
+    <message>
+        <source>Failed to send the log file!</source>
+        <translation>Не удалось отправить файл журнала!</translation>
+    </message>
+    <message>
+        <source>You are offline. Go online and try again!</source>
+        <translation>Вы не в сети. Подключитесь к сети и повторите попытку!</translation>
     </message>
 </context>
 <context>

@@ -1140,6 +1140,205 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Зворотний зв’язок</translation>
+    </message>
+    <message>
+        <source>Feedback type</source>
+        <translation>Тип відгуку</translation>
+    </message>
+    <message>
+        <source>Problem with the application</source>
+        <translation>Проблема з застосунком</translation>
+    </message>
+    <message>
+        <source>Feature request or suggestion</source>
+        <translation>Запит функції або пропозиція</translation>
+    </message>
+    <message>
+        <source>Just vote for the application</source>
+        <translation>Просто оцінити застосунок</translation>
+    </message>
+    <message>
+        <source>Rate this application</source>
+        <translation>Оцініть цей застосунок</translation>
+    </message>
+    <message>
+        <source>Tell us more</source>
+        <translation>Розкажіть докладніше</translation>
+    </message>
+    <message>
+        <source>Provide the details about your issue</source>
+        <translation>Опишіть вашу проблему докладно</translation>
+    </message>
+    <message>
+        <source>Include my email</source>
+        <translation>Вказати мою адресу ел. пошти</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ваша адреса ел. пошти</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>No file is selected</source>
+        <translation>Файл не вибрано</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation>Розробка</translation>
+    </message>
+    <message>
+        <source>Insider</source>
+        <translation>Інсайдер</translation>
+    </message>
+    <message>
+        <source>Beta</source>
+        <translation>Бета</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Реліз</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Вкладення</translation>
+    </message>
+    <message>
+        <source>max. 20.0 MB</source>
+        <translation>макс. 20.0 МБ</translation>
+    </message>
+    <message>
+        <source>Select files</source>
+        <translation>Вибір файлів</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>Crash dumps</source>
+        <translation>Дампи збоїв</translation>
+    </message>
+    <message>
+        <source>The size of selected data is too big (max. 20.0 MB)!</source>
+        <translation>Розмір вибраних даних завеликий (макс. 20.0 МБ)!</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Вибрано</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>файлів</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation>Натисніть, щоб відкрити</translation>
+    </message>
+    <message>
+        <source>Failed to open the file!</source>
+        <translation>Не вдалося відкрити файл!</translation>
+    </message>
+    <message>
+        <source>Application name:</source>
+        <translation>Назва застосунку:</translation>
+    </message>
+    <message>
+        <source>Application build:</source>
+        <translation>Збірка застосунку:</translation>
+    </message>
+    <message>
+        <source>Application channel:</source>
+        <translation>Канал застосунку:</translation>
+    </message>
+    <message>
+        <source>Application architecture:</source>
+        <translation>Архітектура застосунку:</translation>
+    </message>
+    <message>
+        <source>Creation date:</source>
+        <translation>Дата створення:</translation>
+    </message>
+    <message>
+        <source>Application rate:</source>
+        <translation>Оцінка застосунку:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Повідомлення:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Ел. пошта:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Вкладення:</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Feedback field is empty!</source>
+        <translation>Поле відгуку порожнє!</translation>
+    </message>
+    <message>
+        <source>You forgot to rate this application!</source>
+        <translation>Ви забули оцінити застосунок!</translation>
+    </message>
+    <message>
+        <source>Email field is empty!</source>
+        <translation>Поле адреси ел. пошти порожнє!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address!</source>
+        <translation>Введіть правильну адресу ел. пошти!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Мережеве підключення недоступне! Перевірте мережу та спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Thank you for the feedback!</source>
+        <translation>Дякуємо за відгук!</translation>
+    </message>
+    <message>
+        <source>feedback was successfully sent</source>
+        <translation>відгук успішно надіслано</translation>
+    </message>
+    <message>
+        <source>No network connection is available at this moment!</source>
+        <translation>Мережеве підключення зараз недоступне!</translation>
+    </message>
+    <message>
+        <source>Failed to send the feedback!</source>
+        <translation>Не вдалося надіслати відгук!</translation>
+    </message>
+</context>
+<context>
     <name>FontInstaller</name>
     <message>
         <source>Failed to copy the font</source>
@@ -1326,6 +1525,85 @@
     <message>
         <source>Reinstall the application to fix this problem.</source>
         <translation>Перевстановіть програму, щоб усунути проблему.</translation>
+    </message>
+</context>
+<context>
+    <name>Log</name>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Надіслати</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Log file was successfully saved!</source>
+        <translation>Файл журналу успішно збережено!</translation>
+    </message>
+    <message>
+        <source>Log path:</source>
+        <translation>Шлях до журналу:</translation>
+    </message>
+    <message>
+        <source>Text Documents</source>
+        <translation>Текстові документи</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Усі файли</translation>
+    </message>
+    <message>
+        <source>Log file was successfully deleted!</source>
+        <translation>Файл журналу успішно видалено!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Log file is not exists!</source>
+        <translation>Файл журналу не існує!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Мережеве підключення недоступне! Перевірте мережу та спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Log file was successfully sent!</source>
+        <translation>Файл журналу успішно надіслано!</translation>
+    </message>
+    <message>
+        <source>Failed to send the log file!</source>
+        <translation>Не вдалося надіслати файл журналу!</translation>
+    </message>
+    <message>
+        <source>You are offline. Go online and try again!</source>
+        <translation>Ви не в мережі. Підключіться до мережі та спробуйте ще раз!</translation>
     </message>
 </context>
 <context>

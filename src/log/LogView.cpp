@@ -46,6 +46,9 @@ QTextBrowser *LogView::view()
     auto *browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("logView"));
     browser->setReadOnly(true);
+    // Lines carry names heard over the air: nothing in them is ever followed as a link.
+    browser->setOpenLinks(false);
+    browser->setOpenExternalLinks(false);
     browser->setVerticalScrollBar(new ScrollBar(Qt::Vertical, browser));
     browser->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, browser));
     browser->setFont(applicationFont(false));
@@ -57,6 +60,14 @@ QTextBrowser *LogView::view()
         cleanupRegistered = true;
     }
     return browser;
+}
+
+void LogView::release(QTextBrowser *view)
+{
+    if (!view || view != instance().data() || !view->parent())
+        return;
+    // Without a parent it is a hidden window-less widget, ready for the next layout.
+    view->setParent(nullptr);
 }
 
 bool LogView::exists()

@@ -13,6 +13,9 @@ public:
     // The view, created (without owner) if it does not exist yet. GUI thread only.
     static QTextBrowser *view();
     static bool exists();
+    // Takes the view back from the window that showed it, so that the window can go while the
+    // log lives on until the program ends.
+    static void release(QTextBrowser *view);
 
     // "yyyy-MM-dd hh:mm:ss: <event text>", the time rendered with the English (US) locale.
     static QString line(const QString &eventText, const QDateTime &when);

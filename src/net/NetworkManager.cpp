@@ -3,6 +3,7 @@
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "net/DownloadProgress.h"
+#include "net/FtpUploadJob.h"
 #include "net/NetworkEndpoints.h"
 #include "net/UpdateManifest.h"
 #include "net/UpdateTargets.h"
@@ -23,6 +24,7 @@ void registerTypes()
     static const bool done = [] {
         qRegisterMetaType<QJsonParseError>("QJsonParseError");
         qRegisterMetaType<QNetworkReply::NetworkError>("QNetworkReply::NetworkError");
+        registerFtpDataTypes();
         return true;
     }();
     Q_UNUSED(done)
@@ -58,6 +60,13 @@ NetworkManager::Operation NetworkManager::prepareOperation(bool endsWithWorker)
 void NetworkManager::startOperation(const Operation &operation, const char *slot, QGenericArgument argument)
 {
     QMetaObject::invokeMethod(operation.worker, slot, Qt::QueuedConnection, argument);
+    operation.thread->start(QThread::InheritPriority);
+}
+
+void NetworkManager::startOperation(const Operation &operation, const char *slot, QGenericArgument first,
+                                    QGenericArgument second, QGenericArgument third)
+{
+    QMetaObject::invokeMethod(operation.worker, slot, Qt::QueuedConnection, first, second, third);
     operation.thread->start(QThread::InheritPriority);
 }
 
@@ -336,4 +345,25 @@ void NetworkManager::setDownloadCanceled()
         return;
     }
     emit closeUpdateDlg();
+}
+
+FtpUploadJob *NetworkManager::startUploadJob()
+{
+    auto *job = new FtpUploadJob(this);
+    connect(job, &FtpUploadJob::dataUploaded, this, &NetworkManager::dataUploaded);
+    connect(job, &FtpUploadJob::dataUploadFailed, this, &NetworkManager::dataUploadFailed);
+    connect(job, &FtpUploadJob::noNetworkAvailable, this, &NetworkManager::noNetworkAvailable);
+    connect(job, &FtpUploadJob::finished, this, &NetworkManager::finished);
+    connect(job, &FtpUploadJob::finished, job, &QObject::deleteLater);
+    return job;
+}
+
+void NetworkManager::uploadToFtp(QVector<FtpData> ftpDataVector)
+{
+    startUploadJob()->uploadFirst(ftpDataVector);
+}
+
+void NetworkManager::multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath)
+{
+    startUploadJob()->uploadAll(productName, ftpDirName, filesPath);
 }

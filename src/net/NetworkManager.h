@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/SettingsEnums.h"
+#include "net/FtpData.h"
 #include "net/NetworkAvailability.h"
 
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QThread>
 
+class FtpUploadJob;
 class QNetworkAccessManager;
 class QNetworkRequest;
 class QUrl;
@@ -46,6 +48,9 @@ public:
     // Queues the slot by name on the worker and starts the thread with inherited priority.
     static void startOperation(const Operation &operation, const char *slot,
                                QGenericArgument argument = QGenericArgument(nullptr));
+    // The same for an operation with several arguments.
+    static void startOperation(const Operation &operation, const char *slot, QGenericArgument first,
+                               QGenericArgument second, QGenericArgument third = QGenericArgument(nullptr));
     // Connects `signal` of `sender` to quitting the thread and deleting the worker.
     template <typename Sender, typename Signal>
     static void endOperationOn(const Operation &operation, Sender *sender, Signal signal);
@@ -89,6 +94,12 @@ signals:
     void updateAborted(int statusCode, QNetworkReply::NetworkError error);
     void closeUpdateDlg();
 
+    // FTP uploads. A transfer that failed is reported with the network error code and never
+    // counted as sent; noNetworkAvailable stands for a network that went away meanwhile.
+    void dataUploaded();
+    void dataUploadFailed(int errorCode);
+    void noNetworkAvailable();
+
 public slots:
     void checkForApplicationUpdates(bool insiderUpdate);
     void validateUpdateUrl();
@@ -97,7 +108,13 @@ public slots:
     void downloadUpdate(QString appUpdateUrl);
     void setDownloadCanceled();
 
+    // Uploads the first record of the vector (FtpUploadJob::uploadFirst).
+    void uploadToFtp(QVector<FtpData> ftpDataVector);
+    // Uploads every file at once; "ALI" selects the online-installer area (FtpUploadJob::uploadAll).
+    void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
+
 private:
+    FtpUploadJob *startUploadJob();
     QNetworkReply *get(const QUrl &url, int transferTimeoutMs);
     void releaseReply(QNetworkReply *reply);
     QString manifestAddress(bool insiderUpdate);
