@@ -2,6 +2,8 @@
 
 #include "app/startup/AppRestart.h"
 #include "app/startup/AppTheme.h"
+#include "feedback/Feedback.h"
+#include "log/Log.h"
 #include "net/UpdateTargets.h"
 #include "settings_dialog/AppSettings.h"
 #include "ui/widgets/MsgDialog.h"
@@ -23,6 +25,10 @@ UpdateCheck *ProgramWiring::wireMainWindow(AirvaneLite *window)
     });
     chrome->setChangelogFactory([](QWidget *parent) -> QDialog * { return new Changelog(parent); });
     chrome->setThemeApplier([](App::Theme theme, QWidget *parent) { applyTheme(theme, parent); });
+    chrome->setLogWindowFactory([](QWidget *parent) -> QDialog * { return new Log(parent); });
+    QObject::connect(window, &AirvaneLite::openFeedbackDlg, window,
+                     [](QWidget *parent) { Feedback::openFeedback(parent); });
+    chrome->setFeedbackAvailable(true);
     chrome->setSettingsDialogFactory(
         [window, check](QWidget *parent) -> QDialog * { return createSettingsDialog(window, check, parent); });
     return check;
@@ -51,6 +57,7 @@ AppSettings *ProgramWiring::createSettingsDialog(AirvaneLite *window, UpdateChec
     QObject::connect(dialog, &AppSettings::exitApplication, window, &AirvaneLite::exitApp);
     QObject::connect(dialog, &AppSettings::displayLog, window, &AirvaneLite::openLog);
     QObject::connect(dialog, &AppSettings::displayAbout, window, &AirvaneLite::aboutApp);
+    QObject::connect(dialog, &AppSettings::openFeedbackDlg, window, &AirvaneLite::openFeedbackDlg);
 
     // The window's own menus change language and theme too; the dialog's selectors follow.
     MainWindowChrome *chrome = window->chrome();

@@ -3,9 +3,11 @@
 #include "app/startup/NetworkStartupCheck.h"
 #include "app/startup/ProgramWiring.h"
 #include "ui/main/AirvaneLite.h"
+#include "feedback/Feedback.h"
 #include "updates/Updates.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 StartupServices StartupServices::defaults()
 {
@@ -24,6 +26,12 @@ StartupServices StartupServices::defaults()
         return updates;
     };
     services.deleteOldInstaller = [] { ProgramWiring::removeOldInstallers(); };
-    // The feedback form is plugged in here once it is part of the program.
+    // The crash question waits for the form: the program opens once the user is done with it.
+    services.openFeedback = [] {
+        Feedback *form = Feedback::openFeedback(nullptr);
+        QEventLoop loop;
+        QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
     return services;
 }

@@ -56,7 +56,8 @@ void TestMainWindowWiring::initTestCase()
     wlan::setDefaultClient(sim);
 
     const StartupServices services = StartupServices::defaults();
-    QVERIFY(services.createUpdateCheck && services.createUpdatesWindow && services.deleteOldInstaller);
+    QVERIFY(services.createUpdateCheck && services.createUpdatesWindow && services.deleteOldInstaller
+            && services.openFeedback);
     window = qobject_cast<AirvaneLite *>(services.createMainWindow());
     QVERIFY(window);
     QVERIFY(activate(window));
@@ -68,6 +69,8 @@ void TestMainWindowWiring::entriesReachTheirWindows_data()
     QTest::newRow("settings") << int(MainMenus::Settings);
     QTest::newRow("updates") << int(MainMenus::Updates);
     QTest::newRow("changelog") << int(MainMenus::Changelog);
+    QTest::newRow("log") << int(MainMenus::Log);
+    QTest::newRow("feedback") << int(MainMenus::Feedback);
 }
 
 void TestMainWindowWiring::entriesReachTheirWindows()
@@ -108,6 +111,9 @@ void TestMainWindowWiring::settingsDialogDrivesTheWindow()
     emit dialog->displayAbout();
     QTRY_VERIFY(window->chrome()->about() && window->chrome()->about()->isVisible());
     window->chrome()->about()->close();
+    emit dialog->openFeedbackDlg(dialog);
+    QTRY_VERIFY(QApplication::activeModalWidget() && QApplication::activeModalWidget()->inherits("Feedback"));
+    QApplication::activeModalWidget()->close();
 }
 
 void TestMainWindowWiring::dialogFollowsMenusAndUpdateCheck()
