@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace mainwindowkit;
@@ -86,6 +87,9 @@ void TestMainWindowWiring::ctrlPOpensTheOneSettingsDialog()
         QTimer::singleShot(0, [&opened] {
             QWidget *modal = QApplication::activeModalWidget();
             opened << (modal ? modal->metaObject()->className() : "none");
+            const QString shot = qEnvironmentVariable("AIRVANE_SCREENSHOT"); // under Xvfb, for the eye
+            if (modal && !shot.isEmpty() && opened.size() == 1 && QTest::qWaitForWindowExposed(modal))
+                QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
             if (modal)
                 modal->close();
         });
