@@ -1919,6 +1919,17 @@
     </message>
 </context>
 <context>
+    <name>ProgramWiring</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to remove the old build!</source>
+        <translation>Не удалось удалить старую сборку!</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Attention</source>

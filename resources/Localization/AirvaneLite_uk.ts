@@ -1919,6 +1919,17 @@
     </message>
 </context>
 <context>
+    <name>ProgramWiring</name>
+    <message>
+        <source>Error</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Failed to remove the old build!</source>
+        <translation>Не вдалося видалити стару збірку!</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Attention</source>

@@ -796,6 +796,11 @@ void AppSettings::setOpenAPNotification(bool status)
     setSilently(ui->openNotificationSwitch, status);
 }
 
+void AppSettings::setInsiderNotification(bool enabled)
+{
+    setSilently(ui->insiderNotificationSwitch, enabled);
+}
+
 void AppSettings::openLog()
 {
     emit displayLog(this);

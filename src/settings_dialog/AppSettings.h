@@ -86,6 +86,8 @@ public slots:
     void setJsonReaderError(QJsonParseError errorCode);
     void setUpdatesOn(bool isOn);
     void setOpenAPNotification(bool status);
+    // The insider notification turned off from the notification itself.
+    void setInsiderNotification(bool enabled);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "app/startup/EntryPoint.h"
 
+#include "app/appearance/SharedTranslators.h"
 #include "app/appearance/Translations.h"
 #include "app/settings/SettingsEnums.h"
 #include "app/settings/SettingsKeys.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <memory>
 
@@ -40,6 +40,14 @@ void EntryPoint::setIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral(AIRVANE_VERSION));
 }
 
+bool EntryPoint::loadStartupTranslations()
+{
+    if (loadTranslations(SharedTranslators::program(), SharedTranslators::toolkit()))
+        return true;
+    removeTranslations(SharedTranslators::program(), SharedTranslators::toolkit());
+    return false;
+}
+
 int EntryPoint::run(int argc, char *argv[], StartupServices services)
 {
     setEarlyAttributes();
@@ -50,18 +58,14 @@ int EntryPoint::run(int argc, char *argv[], StartupServices services)
     initAppearanceResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Icon/airvane.png")));
 
-    QTranslator programTranslator;
-    QTranslator toolkitTranslator;
-
     os::registerCrashDumps(QDir::toNativeSeparators(
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/CrashDumps")));
     applyTheme(readTheme(), nullptr);
     const CrashRecovery crashRecovery;
     crashRecovery.install();
 
-    if (!loadTranslations(&programTranslator, &toolkitTranslator)) {
+    if (!loadStartupTranslations()) {
         LocalizationError::show();
-        removeTranslations(&programTranslator, &toolkitTranslator);
         return LocalizationError::ExitCode;
     }
 
@@ -70,16 +74,13 @@ int EntryPoint::run(int argc, char *argv[], StartupServices services)
         return AirvaneLite::titleText(readAppSetting(QLatin1String(SettingsKey::ShowFullInfo), true).toBool(),
                                       static_cast<int>(readUpdatesChannel()));
     };
-    if (instance.decide(QCoreApplication::arguments(), title) == SingleInstance::Decision::Quit) {
-        removeTranslations(&programTranslator, &toolkitTranslator);
+    if (instance.decide(QCoreApplication::arguments(), title) == SingleInstance::Decision::Quit)
         return 0;
-    }
 
     crashRecovery.offerFeedback(services.openFeedback);
 
     auto startup = std::make_unique<ManageStartup>(&app, std::move(services));
-    // The main window and the splash install translators of their own.
-    removeTranslations(&programTranslator, &toolkitTranslator);
+    // The start-up translations stay: they are the pair the main window switches later.
     const int exitCode = QApplication::exec();
     // Windows go before the application object does.
     startup.reset();

@@ -14,4 +14,7 @@ public:
     static void setEarlyAttributes();
     // Organization "Tarnwick", application "Airvane Lite", version.
     static void setIdentity();
+    // Loads the stored language into the program-wide translator pair, the one every later
+    // language change replaces; false (nothing installed) when the language is not usable.
+    static bool loadStartupTranslations();
 };

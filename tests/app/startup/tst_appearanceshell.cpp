@@ -1,8 +1,11 @@
 #include "app/appearance/LanguageFormats.h"
 #include "app/appearance/Translations.h"
+#include "app/settings/SettingsKeys.h"
+#include "app/settings/SettingsStore.h"
 #include "app/startup/AppTheme.h"
 #include "app/startup/FontInstaller.h"
 #include "app/startup/LastCheckedText.h"
+#include "app/startup/ProgramWiring.h"
 #include "app/startup/TranslationResources.h"
 #include "log/LogView.h"
 #include "settings_dialog/AppSettings.h"
@@ -91,7 +94,10 @@ void TestAppearanceShell::everyThemeIsLegible()
     QFETCH(int, theme);
     QVERIFY(AppTheme::apply(theme, nullptr));
     if (!m_window) { // one window for all themes: the wireless engine serves one per run
+        writeSetting(QLatin1String(SettingsGroup::Updates), QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts),
+                     false);
         m_window.reset(new AirvaneLite);
+        ProgramWiring::wireMainWindow(m_window.get()); // the program's window: every button live
         m_window->resize(1260, 640);
         m_window->show();
         QTRY_VERIFY(m_window->findChild<QTreeWidget *>()->topLevelItemCount() > 0);
