@@ -9,9 +9,8 @@ cd "$root"
 AIRVANE_TARGET=airvane-lite "$root/scripts/build.sh" "$root/build"
 
 program="$root/build/bin/airvane-lite"
-if [ "$(uname -s)" = "Linux" ]; then
-    export AIRVANE_WLAN="${AIRVANE_WLAN:-simulated}"
-fi
+# Without AIRVANE_WLAN the program picks the service itself: NetworkManager when it answers on the
+# system bus, the simulated service otherwise.
 
 if [ -n "${DISPLAY:-}" ]; then
     exec "$program" "$@"
@@ -19,7 +18,8 @@ fi
 
 shots="$root/build/screenshots"
 mkdir -p "$shots"
-seconds="${AIRVANE_SCREENSHOT_DELAY:-6}"
+# Long enough for the splash (about 10 s) to hand over to the main window.
+seconds="${AIRVANE_SCREENSHOT_DELAY:-14}"
 
 # A free display number; Xvfb writes its lock file as soon as it owns one.
 display=99
