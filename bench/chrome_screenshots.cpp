@@ -4,6 +4,7 @@
 // The program's settings go to a throw-away store; the wireless world is the simulated one.
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
+#include "app/startup/ProgramWiring.h"
 #include "app/startup/TranslationResources.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/LicenseAgreement.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
 
     bool ok = true;
     auto *window = new AirvaneLite;
+    ProgramWiring::wireMainWindow(window); // the shipped program's window: every entry live
     window->move(40, 40);
     window->show();
     QTest::qWait(2500);
