@@ -53,6 +53,10 @@ NetworkManager::Operation NetworkManager::prepareOperation(bool endsWithWorker)
     operation.worker->moveToThread(operation.thread);
     if (endsWithWorker)
         endOperationOn(operation, operation.worker, &NetworkManager::finished);
+    // The worker is deleted from its own thread's finish, which runs deferred deletions after the
+    // event loop has stopped: a deleteLater queued to the worker by a signal could arrive after the
+    // loop had already quit, and the worker (with its network access objects) would never go.
+    QObject::connect(operation.thread, &QThread::finished, operation.worker, &QObject::deleteLater);
     QObject::connect(operation.thread, &QThread::finished, operation.thread, &QObject::deleteLater);
     return operation;
 }

@@ -51,7 +51,7 @@ public:
     // The same for an operation with several arguments.
     static void startOperation(const Operation &operation, const char *slot, QGenericArgument first,
                                QGenericArgument second, QGenericArgument third = QGenericArgument(nullptr));
-    // Connects `signal` of `sender` to quitting the thread and deleting the worker.
+    // Connects `signal` of `sender` to quitting the thread; the worker goes with the thread.
     template <typename Sender, typename Signal>
     static void endOperationOn(const Operation &operation, Sender *sender, Signal signal);
 
@@ -151,5 +151,4 @@ template <typename Sender, typename Signal>
 void NetworkManager::endOperationOn(const Operation &operation, Sender *sender, Signal signal)
 {
     QObject::connect(sender, signal, operation.thread, &QThread::quit);
-    QObject::connect(sender, signal, operation.worker, &QObject::deleteLater);
 }

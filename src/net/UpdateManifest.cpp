@@ -26,7 +26,8 @@ QString httpsOnly(const QString &address)
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty())
         return QString();
-    return address;
+    // The normal form: the scheme is case-blind ("HTTPS://" is https) and is written in lower case.
+    return url.toString(QUrl::FullyEncoded);
 }
 
 } // namespace

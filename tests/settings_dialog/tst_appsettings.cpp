@@ -98,6 +98,9 @@ void TestAppSettings::cleanup()
     worker = nullptr;
     delete dialog;
     dialog = nullptr;
+    // The line edits' clear buttons fade with animations that delete themselves when they stop;
+    // give the last ones their few frames, or they outlive the test.
+    QTest::qWait(60);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
