@@ -373,6 +373,9 @@ NetworkManagerWlanClient::NetworkManagerWlanClient()
     d->listener = new NetworkManagerListener(d->bus, std::move(handlers));
     d->thread.setObjectName(QStringLiteral("NetworkManager notifications"));
     d->listener->moveToThread(&d->thread);
+    // The listener is deleted where it lived, by its thread's finish: its D-Bus connections were
+    // made there and are taken down there.
+    QObject::connect(&d->thread, &QThread::finished, d->listener, &QObject::deleteLater);
     d->thread.start();
     QMetaObject::invokeMethod(d->listener, "start", Qt::BlockingQueuedConnection);
 }
@@ -381,7 +384,7 @@ NetworkManagerWlanClient::~NetworkManagerWlanClient()
 {
     d->thread.quit();
     d->thread.wait();
-    delete d->listener;
+    d->listener = nullptr;
     QDBusConnection::disconnectFromBus(d->connectionName);
 }
 
