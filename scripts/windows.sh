@@ -245,6 +245,10 @@ run_program() {   # label shot [environment assignments...]
     t0=$(date +%s)
     prefix="$(new_prefix "program-$label")"
     echo "windows: $label prefix ready in $(( $(date +%s) - t0 )) s"
+    # Wine has no network: the update check at start would hold the start-up behind its
+    # "No network connection" box. Every other first-start default is still written by the program.
+    in_wine "$prefix" 60 reg add 'HKEY_CURRENT_USER\Software\Tarnwick\Airvane Lite\Updates' \
+        /v CheckForUpdatesWhenAppStarts /t REG_SZ /d false /f >/dev/null 2>&1
 
     (cd "$build/bin" && exec env "$@" WINEPREFIX="$prefix" timeout -k 10 600 "$wine" "$exe") \
         >"$build/windows-logs/airvane-lite-$label.log" 2>&1 &
