@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 
@@ -314,7 +315,8 @@ struct NetworkManagerWlanClient::Private {
     uint64_t snapshotChanges = 0;               // guarded by m
 
     QThread thread;
-    NetworkManagerListener *listener = nullptr;
+    NetworkManagerListener *listener = nullptr; // guarded by m; lives on the thread above
+    std::condition_variable listenerReady;      // with m: the listener has subscribed
     std::map<QString, bool> activating;         // listener thread only
 
     QDBusMessage call(const QString &path, const QString &iface, const QString &method,
@@ -370,21 +372,40 @@ NetworkManagerWlanClient::NetworkManagerWlanClient()
     };
     handlers.scanDone = [p](const QString &path) { p->onScanDone(path); };
     handlers.servicePresence = [p](bool present) { p->onServicePresence(present); };
-    d->listener = new NetworkManagerListener(d->bus, std::move(handlers));
     d->thread.setObjectName(QStringLiteral("NetworkManager notifications"));
-    d->listener->moveToThread(&d->thread);
-    // The listener is deleted where it lived, by its thread's finish: its D-Bus connections were
-    // made there and are taken down there.
-    QObject::connect(&d->thread, &QThread::finished, d->listener, &QObject::deleteLater);
+    // The listener is made, subscribed and deleted on its own thread, where its D-Bus connections
+    // live. The hand-overs between that thread and the others go through the mutex m, so that the
+    // order of every access to the shared state stands in the program itself and not only inside
+    // Qt's event queue.
+    QObject::connect(&d->thread, &QThread::started, [p, handlers] {
+        auto *listener = new NetworkManagerListener(p->bus, handlers);
+        listener->start();
+        std::lock_guard<std::mutex> lock(p->m);
+        p->listener = listener;
+        p->listenerReady.notify_all();
+    });
+    QObject::connect(&d->thread, &QThread::finished, [p] {
+        NetworkManagerListener *listener = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(p->m);
+            std::swap(listener, p->listener);
+        }
+        delete listener;
+        std::lock_guard<std::mutex> lock(p->m); // publishes the listener thread's last work
+    });
     d->thread.start();
-    QMetaObject::invokeMethod(d->listener, "start", Qt::BlockingQueuedConnection);
+    std::unique_lock<std::mutex> lock(d->m);
+    d->listenerReady.wait(lock, [p] { return p->listener != nullptr; });
 }
 
 NetworkManagerWlanClient::~NetworkManagerWlanClient()
 {
     d->thread.quit();
     d->thread.wait();
-    d->listener = nullptr;
+    {
+        // Everything the listener thread did to the shared state happened before this point.
+        std::lock_guard<std::mutex> lock(d->m);
+    }
     QDBusConnection::disconnectFromBus(d->connectionName);
 }
 
@@ -702,7 +723,10 @@ uint32_t NetworkManagerWlanClient::scan(Handle handle, const Guid &iface)
         d->call(dev->path, kWirelessIface, QStringLiteral("RequestScan"), {QVariant::fromValue(QVariantMap())});
     if (reply.errorName().endsWith(QLatin1String(".NotAllowed"))) {
         // Refused because a scan ran moments ago: the list is current, so the scan is done.
-        QMetaObject::invokeMethod(d->listener, "reportScanDone", Qt::QueuedConnection, Q_ARG(QString, dev->path));
+        std::lock_guard<std::mutex> lock(d->m);
+        if (d->listener)
+            QMetaObject::invokeMethod(d->listener, "reportScanDone", Qt::QueuedConnection,
+                                      Q_ARG(QString, dev->path));
         return Success;
     }
     return errorOf(reply);
