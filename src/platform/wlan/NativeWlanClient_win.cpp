@@ -291,8 +291,13 @@ uint32_t NativeWlanClient::registerNotification(Handle handle, uint32_t sourceMa
 {
     DWORD previous = 0;
     if (!callback) {
-        return WlanRegisterNotification(toHandle(handle), sourceMask, ignoreDuplicate ? TRUE : FALSE,
-                                        nullptr, nullptr, nullptr, &previous);
+        const DWORD result = WlanRegisterNotification(toHandle(handle), sourceMask, ignoreDuplicate ? TRUE : FALSE,
+                                                      nullptr, nullptr, nullptr, &previous);
+        // A service that has no notifications at all (Wine's) never held a subscription, so
+        // ending one is already done; anything else it answers is passed on as it is.
+        if (result == ERROR_CALL_NOT_IMPLEMENTED && sourceMask == WLAN_NOTIFICATION_SOURCE_NONE)
+            return ERROR_SUCCESS;
+        return result;
     }
 
     std::lock_guard<std::mutex> lock(registrationsMutex_);

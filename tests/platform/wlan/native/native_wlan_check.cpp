@@ -424,7 +424,7 @@ void checkService(wlan::WlanClient &client)
     r = client.registerNotification(handle, wlan::SourceAcm | wlan::SourceMsm, false, &countNotification, nullptr);
     check(r == firstRegistration, "registering again with the same callback", code(r));
     r = client.registerNotification(handle, wlan::SourceNone, false, nullptr, nullptr);
-    check(r == firstRegistration, "cancelling the registration", code(r));
+    check(r == 0, "cancelling the registration (done at once where there are no notifications)", code(r));
 
 
     r = client.closeHandle(handle);
