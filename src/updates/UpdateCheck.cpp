@@ -58,6 +58,13 @@ QString UpdateCheck::lastCheckedText(const QDateTime &when, bool longForm)
 
 void UpdateCheck::checkForAppUpdates()
 {
+    // A check the user asked for always shows its outcome, whatever an earlier quiet check left.
+    quiet = false;
+    startCheck();
+}
+
+void UpdateCheck::startCheck()
+{
     const NetworkManager::Operation operation = NetworkManager::prepareOperation();
     connect(operation.worker,
             qOverload<QString, QString, QString, bool, QString>(&NetworkManager::updateAvailable), this,
@@ -72,7 +79,7 @@ void UpdateCheck::checkForAppUpdates()
 void UpdateCheck::checkQuietly()
 {
     quiet = true;
-    checkForAppUpdates();
+    startCheck();
 }
 
 void UpdateCheck::showInsiderNotification()

@@ -48,6 +48,7 @@ public slots:
     void setIPUpdateAvailable(QString buildNumber, QString channel, QString info, bool isAutoUpdate, QString url);
 
 private:
+    void startCheck();
     bool updatesEnabled() const;
     bool askToEnableUpdates();
     void recordCheck(const QString &build);

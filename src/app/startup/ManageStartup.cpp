@@ -78,18 +78,29 @@ void ManageStartup::startUpdateCheck()
     connect(check, &StartupUpdateCheck::latestVersion, this, &ManageStartup::setLatestVersion);
     connect(check, &StartupUpdateCheck::noNetConnection, this, &ManageStartup::setNoNetConnection);
     connect(check, &StartupUpdateCheck::jsonReaderError, this, &ManageStartup::setJsonReaderError);
+    connect(check, &StartupUpdateCheck::finished, this, &ManageStartup::updateCheckEnded);
     connect(check, &StartupUpdateCheck::finished, check, &QObject::deleteLater);
     check->start();
     appendLog(tr("check for updates at startup"));
 }
 
+void ManageStartup::updateCheckEnded()
+{
+    // A check can end without any of its outcomes (a manifest without an entry for this channel,
+    // a server that answers with an error page): the program opens all the same.
+    if (!m_updateCheckAnswered)
+        manageWindow();
+}
+
 void ManageStartup::setLatestVersion()
 {
+    m_updateCheckAnswered = true;
     manageWindow();
 }
 
 void ManageStartup::setNoNetConnection()
 {
+    m_updateCheckAnswered = true;
     MsgDialog::run(nullptr, tr("Error"),
                    tr("No network connection has been found!") + QLatin1Char(' ')
                        + tr("Check for update has been skipped!"),
@@ -99,6 +110,7 @@ void ManageStartup::setNoNetConnection()
 
 void ManageStartup::setJsonReaderError(QJsonParseError updateError)
 {
+    m_updateCheckAnswered = true;
     MsgDialog::run(nullptr, tr("Error"),
                    tr("Failed to check for the updates!") + QLatin1Char(' ')
                        + MsgDialog::errorCodeText(static_cast<int>(updateError.error)),
@@ -109,6 +121,7 @@ void ManageStartup::setJsonReaderError(QJsonParseError updateError)
 void ManageStartup::setUpdateAvailable(QString build, QString channel, QString info, bool isAutoUpdate,
                                        QString url)
 {
+    m_updateCheckAnswered = true;
     QWidget *window = m_services.createUpdatesWindow
         ? m_services.createUpdatesWindow({build, channel, info, isAutoUpdate, url})
         : nullptr;

@@ -34,6 +34,7 @@ public slots:
 
 private:
     void startUpdateCheck();
+    void updateCheckEnded();
     void adoptMainWindow(QWidget *window);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -47,6 +48,7 @@ private:
     bool m_minimizeToTray = false;
     bool m_alwaysOnTop = false;
     bool m_windowManaged = false;
+    bool m_updateCheckAnswered = false;
     QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_updatesWindow;
 };

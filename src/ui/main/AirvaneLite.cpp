@@ -188,7 +188,9 @@ void AirvaneLite::applyStoredSettings()
     updatesEnabled = readSetting(updates, QLatin1String(SettingsKey::EnableUpdates), true).toBool();
     const bool checkAtStart =
         readSetting(updates, QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts), true).toBool();
-    if (firstApplication && checkAtStart)
+    // With updates switched off the program neither asks the server nor offers to switch them on
+    // unasked at every start.
+    if (firstApplication && checkAtStart && updatesEnabled)
         QTimer::singleShot(1500, windowChrome, &MainWindowChrome::checkForAppUpdatesQuietly);
     firstApplication = false;
 

@@ -186,6 +186,7 @@ void TestManageStartup::updateOutcomesOpenTheProgramOnce_data()
     QTest::newRow("update, closeUpdate") << "update" << "signal" << QStringList();
     QTest::newRow("update, closed") << "update" << "close" << QStringList();
     QTest::newRow("update, deleted") << "update" << "delete" << QStringList();
+    QTest::newRow("ended without an outcome") << "none" << "" << QStringList();
 }
 
 void TestManageStartup::updateOutcomesOpenTheProgramOnce()
