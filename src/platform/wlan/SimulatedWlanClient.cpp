@@ -697,6 +697,11 @@ void SimulatedWlanClient::triggerBackgroundScan()
     d->dispatcher.post(d->backgroundScan());
 }
 
+void SimulatedWlanClient::holdNotifications(bool held)
+{
+    d->dispatcher.setHeld(held);
+}
+
 void SimulatedWlanClient::waitForNotifications()
 {
     d->dispatcher.waitUntilDelivered();

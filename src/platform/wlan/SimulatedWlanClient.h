@@ -123,6 +123,8 @@ public:
     void triggerBackgroundScan();
     // Blocks until every notification queued so far has been delivered.
     void waitForNotifications();
+    // Holds back every notification until released, then delivers them in the order they arose.
+    void holdNotifications(bool held);
 
     // Parses a profile like the service does: 0 and the parsed fields, or an error with a reason.
     struct ParsedProfile {

@@ -36,6 +36,7 @@ struct WlanNotificationDispatcher::State {
     int periodicInterval = 0;
     uint64_t periodicGeneration = 0;
     bool periodicRunning = false;
+    bool held = false;
     bool stopping = false;
     std::thread::id threadId;
 
@@ -115,7 +116,7 @@ void WlanNotificationDispatcher::run(const std::shared_ptr<State> &state)
     State &st = *state;
     std::unique_lock<std::mutex> lock(st.m);
     while (!st.stopping) {
-        if (st.queue.empty()) {
+        if (st.queue.empty() || st.held) {
             st.wake.wait(lock);
             continue;
         }
@@ -173,6 +174,15 @@ uint64_t WlanNotificationDispatcher::postAction(Action action, int delayMs)
     if (s->stopping)
         return 0;
     return s->enqueue(std::move(item), Clock::now() + std::chrono::milliseconds(delayMs < 0 ? 0 : delayMs));
+}
+
+void WlanNotificationDispatcher::setHeld(bool held)
+{
+    {
+        std::lock_guard<std::mutex> lock(s->m);
+        s->held = held;
+    }
+    s->wake.notify_all();
 }
 
 void WlanNotificationDispatcher::cancel(uint64_t ticket)

@@ -30,6 +30,9 @@ public:
     // Returns a ticket with which the action can be withdrawn while it has not started.
     uint64_t postAction(Action action, int delayMs);
     void cancel(uint64_t ticket);
+    // While held, nothing is delivered (a service that is slow to report); the queue keeps its
+    // order and is delivered once released. Waiting for delivery while held never returns.
+    void setHeld(bool held);
     // Runs action every intervalMs; 0 (or an empty action) stops the previous schedule.
     void setPeriodic(Action action, int intervalMs);
 

@@ -43,7 +43,6 @@ void ConnectionFlow::showBox(const QString &title, const QString &text, int icon
 void ConnectionFlow::noteAttempt(const QString &profileName)
 {
     attemptProfile = profileName;
-    attemptCanceled = false;
 }
 
 void ConnectionFlow::requestCancel()
@@ -145,6 +144,8 @@ bool ConnectionFlow::connectNetworkRow(QTreeWidgetItem *row)
 void ConnectionFlow::setAPConnecting()
 {
     ui->connectButton->setText(tr("Cancel"));
+    // From here on a failure report is this attempt's.
+    attemptCanceled = false;
     currentPhase = Connecting;
 }
 
@@ -201,20 +202,18 @@ void ConnectionFlow::setAPNotConnected(int errorCode)
 
 void ConnectionFlow::setAPConnectionFailed(const QString &errorMsg)
 {
+    // The report of an attempt the user has just canceled: the cancel has been answered already,
+    // and the next attempt may be under way (its subscription must stay).
+    if (attemptCanceled) {
+        attemptCanceled = false;
+        return;
+    }
+
     ui->connectButton->setEnabled(true);
     window->setConnectTexts(false);
     window->unregisterNotifications();
     markConnectionRowsDisconnected();
     lists->clearConnectingMarks();
-
-    // The report of an attempt the user has just canceled: the cancel has been answered already.
-    if (attemptCanceled) {
-        attemptCanceled = false;
-        attemptProfile.clear();
-        ui->profileList->setEnabled(true);
-        recheckAfterAttempt();
-        return;
-    }
 
     const QString failedProfile = attemptProfile;
     attemptProfile.clear();
@@ -274,7 +273,9 @@ void ConnectionFlow::setAPCanceled()
     ui->profileList->setEnabled(true);
     lists->clearConnectingMarks();
     cancelPending = false;
-    // A failure report of the canceled attempt may still be on its way.
+    attemptProfile.clear();
+    // A failure report of the canceled attempt may still come, even after the next attempt has
+    // been asked for; it comes before that attempt's start report (the service reports in order).
     attemptCanceled = currentPhase == Connecting;
     currentPhase = Ended;
     recheckAfterAttempt();

@@ -118,7 +118,8 @@ private:
     // The profile that the running connect wrote, the only one a failure may delete. Empty when
     // the attempt uses a saved profile.
     QString attemptProfile;
-    // The running attempt was canceled; its late failure report is not a failure to show.
+    // An attempt was canceled and the next one has not reported its start yet: a failure report
+    // in between is the canceled attempt's, not a failure to show.
     bool attemptCanceled = false;
     // This window asked for the cancel, so a failed cancel is its box to show.
     bool cancelPending = false;
