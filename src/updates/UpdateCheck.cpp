@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <memory>
+
 namespace {
 
 const char productName[] = "Airvane Lite";
@@ -66,6 +68,20 @@ void UpdateCheck::checkForAppUpdates()
 void UpdateCheck::startCheck()
 {
     const NetworkManager::Operation operation = NetworkManager::prepareOperation();
+    // A manifest without this channel's entry ends the check without any outcome; the user who
+    // asked must still hear that it failed. Marked before the outcome's own box runs its loop.
+    auto answered = std::make_shared<bool>(false);
+    const auto markAnswered = [answered] { *answered = true; };
+    connect(operation.worker, qOverload<>(&NetworkManager::updateAvailable), this, markAnswered);
+    connect(operation.worker, qOverload<>(&NetworkManager::latestVersion), this, markAnswered);
+    connect(operation.worker, &NetworkManager::noNetConnection, this, markAnswered);
+    connect(operation.worker, &NetworkManager::jsonReaderError, this, markAnswered);
+    connect(operation.worker, &NetworkManager::finished, this, [this, answered, askedQuietly = quiet] {
+        if (*answered || askedQuietly)
+            return;
+        MsgDialog::run(window, tr("Error"), tr("Failed to check for the updates!"), MsgDialog::Critical,
+                       QMessageBox::Ok);
+    });
     connect(operation.worker,
             qOverload<QString, QString, QString, bool, QString>(&NetworkManager::updateAvailable), this,
             &UpdateCheck::setUpdateAvailable);
