@@ -2,13 +2,7 @@
 
 #include "app/settings/SettingsStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 // "Start with the operating system" as the start-up list sees it: the Run value on Windows, a
 // desktop entry elsewhere.

@@ -7,15 +7,8 @@
 #include "updates/UpdateCheck.h"
 #include "updates/Updates.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QProgressBar>
 #include <QTextBrowser>
-#include <QFile>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using updateskit::answerNextBox;
@@ -70,25 +63,218 @@ class TestUpdates : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY2(m_server.start(), qPrintable(m_server.error()));
+        const QByteArray record = m_work.filePath("arguments").toUtf8();
+        QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '"
+            + record + "'\nexit 0\n";
+        m_server.serve("/installer/recorder", script);
+        m_server.serve("/installer/garbage", QByteArray(3000, '\x01'));
+        script += QByteArray(4 * 1024 * 1024, '#');
+        m_server.serve("/installer/slow.body", script);
+        m_mainWindow.resize(800, 500);
+        m_mainWindow.show();
+    }
 
-    void quietCheckThenInsiderOffer();
-    void outcomeBoxes_data();
-    void outcomeBoxes();
-    void changelogWindow();
-    void manualInstallWaitsTwice();
-    void failedDownloadsOfferRestart_data();
-    void failedDownloadsOfferRestart();
-    void cancelDuringStall();
-    void installerThatCannotStartIsReported();
-    void progressTexts();
-    void notesArePlainText();
+    void init()
+    {
+        testsupport::resetSettings();
+        writeAppSetting("AppLanguage", 1);
+        writeSetting("Updates", "DownloadPath", m_downloads.path());
+        m_server.useGood();
+        QFile::remove(m_work.filePath("arguments"));
+        QFile::remove(installerPath());
+    }
+
+    void quietCheckThenInsiderOffer()
+    {
+        writeSetting("Updates", "InstallUpdatesAutomatically", false);
+        m_server.serve(releaseManifest, manifest("2.8.8.652", "Release", QString()));
+        m_server.serve(insiderManifest, manifest("2.9.0.17", "Insider", m_server.goodBase() + "/installer/exact"));
+        m_server.clearRequests();
+        UpdateCheck check(&m_mainWindow);
+        QSignalSpy channel(&check, &UpdateCheck::insiderUpdateChannel);
+        check.checkQuietly();
+        QTRY_VERIFY_WITH_TIMEOUT(findWindow<InsiderNotification>(), 15000);
+        QCOMPARE(m_server.requests(), (QStringList{"good GET " + releaseManifest, "good GET " + insiderManifest}));
+        QVERIFY(!check.isQuiet());
+
+        InsiderNotification *notification = findWindow<InsiderNotification>();
+        QCOMPARE(notification->findChild<QLabel *>("messageLabel")->text(),
+                 QString("New insider build 2.9.0.17 is available! Do you want to install it?"));
+        screenshot(notification, "updates-insider-notification.png");
+        notification->findChild<QPushButton *>("installButton")->click();
+        QCOMPARE(readSetting("Updates", "UpdatesChannel").toInt(), 1);
+        QCOMPARE(channel.count(), 1);
+        QCOMPARE(check.currentChannel(), Update::Channel::Insider);
+        QTRY_VERIFY(findWindow<Updates>());
+        QPointer<Updates> window = findWindow<Updates>();
+        QVERIFY(window->isManualInstall());
+        QVERIFY(window->findChild<QPushButton *>("downloadButton")->isVisible());
+        screenshot(window, "updates-waiting-for-download.png");
+        window->close();
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void outcomeBoxes_data()
+    {
+        QTest::addColumn<QString>("serverState");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no network") << "unreachable" << 3
+                                    << "Network connection is not available! Check your network and try again.";
+        QTest::newRow("json error") << "page" << 3 << "Failed to check for the updates! Error code: 5";
+        QTest::newRow("up to date on beta") << "equal" << 2 << "Airvane Lite Beta is up to date";
+        QTest::newRow("up to date on release") << "equal" << 3 << "Airvane Lite is up to date";
+    }
+
+    void outcomeBoxes()
+    {
+        QFETCH(QString, serverState);
+        QFETCH(int, channel);
+        QFETCH(QString, text);
+        writeSetting("Updates", "UpdatesChannel", channel);
+        writeSetting("Updates", "GetInsiderBuildsNotification", false);
+        const QString path = channel == 2 ? "/apps/airvane_lite/beta/en.update.beta.json" : releaseManifest;
+        if (serverState == "unreachable")
+            testsupport::HttpsTestServer::useUnreachable();
+        m_server.serve(path, serverState == "page" ? "<html>" : manifest("2.8.8.652", "Beta", QString()),
+                       serverState == "page" ? 404 : 200);
+        UpdateCheck check(&m_mainWindow);
+        auto box = answerNextBox("OK");
+        check.checkForAppUpdates();
+        QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
+        QCOMPARE(box->text, text);
+    }
+
+    void changelogWindow()
+    {
+        m_server.serve(releaseManifest, manifest("2.8.10.1", "Release", QString()));
+        QFile::remove(Changelog::filePath());
+        Changelog window;
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.findChild<QPushButton *>("updateButton")->isEnabled(), 15000);
+        screenshot(&window, "updates-changelog.png");
+    }
+
+    void manualInstallWaitsTwice()
+    {
+        QPointer<Updates> window = openWindow("/installer/recorder", false);
+        QSignalSpy ready(window.data(), &Updates::updateReady);
+        QPushButton *download = button(window, "downloadButton");
+        QVERIFY(download->isVisible());
+        QCOMPARE(download->text(), QString("Download"));
+        QVERIFY(text(window, "speedLabel").size() > 0 && window->findChild<QLabel *>("speedLabel")->isHidden());
+
+        download->click();
+        QTRY_COMPARE_WITH_TIMEOUT(download->text(), QString("Install"), 15000);
+        QTRY_VERIFY(download->isEnabled());
+        QCOMPARE(text(window, "stateLabel"), QString("Downloaded:"));
+        QCOMPARE(text(window, "stateValue"), QString("100%"));
+        QVERIFY(recorded().isEmpty());
+        download->click();
+        QCOMPARE(ready.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QString("/verysilent\n"), 10000);
+        window->close();
+    }
+
+    void failedDownloadsOfferRestart_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("short body") << "/installer/short" << "Status code: 200";
+        QTest::newRow("no address") << "" << "Status code: 0";
+    }
+
+    void failedDownloadsOfferRestart()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, status);
+        auto box = answerNextBox("No");
+        QPointer<Updates> window = openWindow(path, true);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 15000);
+        QCOMPARE(box->shown, 1);
+        QVERIFY2(box->text.startsWith("Update process has been failed!\n" + status + "\nError code: "), qPrintable(box->text));
+        QVERIFY(box->text.endsWith("\nDo you want to restart update now?"));
+        QVERIFY(!QFile::exists(installerPath()));
+    }
+
+    void cancelDuringStall()
+    {
+        QPointer<Updates> window = openWindow("/installer/stall", true);
+        QTRY_VERIFY_WITH_TIMEOUT(text(window, "stateValue") != "0%" && QFile::exists(installerPath()), 10000);
+        auto box = answerNextBox("Yes");
+        button(window, "cancelButton")->click();
+        // Well before the server sends again (60 s): the cancel does not wait for the transfer.
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 15000);
+        QCOMPARE(box->text, QString("Do you want to cancel update?"));
+        QVERIFY(!QFile::exists(installerPath()));
+    }
+
+    void installerThatCannotStartIsReported()
+    {
+        auto box = answerNextBox("OK");
+        QPointer<Updates> window = openWindow("/installer/garbage", true);
+        QSignalSpy ready(window.data(), &Updates::updateReady);
+        QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
+        QVERIFY2(box->text.startsWith("Failed to start the update installer!"), qPrintable(box->text));
+        QCOMPARE(ready.count(), 0);
+        QCOMPARE(window->updateState(), int(Updates::Failed));
+        window->close();
+        QVERIFY(window.isNull() || !window->isVisible());
+    }
+
+    void progressTexts()
+    {
+        Updates window;
+        window.appProgressData(1.0, "KB/s", 1024, 512, 50, "KB", "00:00:01", "00:00:02");
+        QCOMPARE((QStringList{text(&window, "speedValue"), text(&window, "stateValue"), text(&window, "sizeValue"),
+                              text(&window, "elapsedValue"), text(&window, "remainingValue")}),
+                 (QStringList{"1.0 KB/s", "50%", "1024 KB / 512 KB", "00:00:01", "00:00:02"}));
+        QCOMPARE(window.findChild<QProgressBar *>()->maximum(), 1024);
+        QCOMPARE(window.findChild<QProgressBar *>()->value(), 512);
+    }
+
+    void notesArePlainText()
+    {
+        Updates window;
+        window.appJsonData("2.9", "<b>Beta</b>", "\n-<img src=x>");
+        QCOMPARE(window.findChild<QTextBrowser *>()->toPlainText(),
+                 QString("Build: 2.9\nChannel: <b>Beta</b>\n\nChangelog: \n\u2022<img src=x>"));
+    }
+
     // Last: a started installer quits the application, after which no event loop runs again.
-    void checkOfferDownloadInstall();
+    void checkOfferDownloadInstall()
+    {
+        m_server.serve(releaseManifest, manifest("2.8.10.1", "Release", m_server.goodBase() + "/installer/slow"));
+        UpdateCheck check(&m_mainWindow);
+        QSignalSpy built(&check, &UpdateCheck::updatesBuildInfo);
+        auto question = answerNextBox("Yes");
+        check.checkForAppUpdates();
+        QTRY_VERIFY_WITH_TIMEOUT(findWindow<Updates>(), 15000);
+        QCOMPARE(question->text, QString("New Airvane Lite build: 2.8.10.1 is available, would you like to download it?"));
+        QCOMPARE(built.count(), 1);
+        QCOMPARE(built.first().first().toString(), QString("2.8.10.1"));
+
+        QPointer<Updates> window = findWindow<Updates>();
+        QSignalSpy ready(window.data(), &Updates::updateReady);
+        auto *state = window->findChild<QLabel *>("stateValue");
+        QTRY_VERIFY_WITH_TIMEOUT(state->text().remove('%').toInt() >= 30, 15000);
+        screenshot(window, "updates-downloading.png");
+        QVERIFY(ready.wait(15000));
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), QString("/verysilent\n"), 10000);
+        window->close();
+        QTRY_VERIFY(window.isNull());
+    }
 
 private:
-    QString recorded() const;
+    QString recorded() const
+    {
+        QFile file(m_work.filePath("arguments"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
     QString installerPath() const
     {
         return QDir::toNativeSeparators(m_downloads.path() + "/Airvane.Lite.Setup.x64.exe");
@@ -103,218 +289,6 @@ private:
     QTemporaryDir m_work;
     QWidget m_mainWindow;
 };
-
-void TestUpdates::initTestCase()
-{
-    QVERIFY2(m_server.start(), qPrintable(m_server.error()));
-    const QByteArray record = m_work.filePath("arguments").toUtf8();
-    QByteArray script = "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record + ".tmp'\nmv '" + record + ".tmp' '"
-        + record + "'\nexit 0\n";
-    m_server.serve("/installer/recorder", script);
-    m_server.serve("/installer/garbage", QByteArray(3000, '\x01'));
-    script += QByteArray(4 * 1024 * 1024, '#');
-    m_server.serve("/installer/slow.body", script);
-    m_mainWindow.resize(800, 500);
-    m_mainWindow.show();
-}
-
-void TestUpdates::init()
-{
-    testsupport::resetSettings();
-    writeAppSetting("AppLanguage", 1);
-    writeSetting("Updates", "DownloadPath", m_downloads.path());
-    m_server.useGood();
-    QFile::remove(m_work.filePath("arguments"));
-    QFile::remove(installerPath());
-}
-
-QString TestUpdates::recorded() const
-{
-    QFile file(m_work.filePath("arguments"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void TestUpdates::manualInstallWaitsTwice()
-{
-    QPointer<Updates> window = openWindow("/installer/recorder", false);
-    QSignalSpy ready(window.data(), &Updates::updateReady);
-    QPushButton *download = button(window, "downloadButton");
-    QVERIFY(download->isVisible());
-    QCOMPARE(download->text(), QString("Download"));
-    QVERIFY(text(window, "speedLabel").size() > 0 && window->findChild<QLabel *>("speedLabel")->isHidden());
-
-    download->click();
-    QTRY_COMPARE_WITH_TIMEOUT(download->text(), QString("Install"), 15000);
-    QTRY_VERIFY(download->isEnabled());
-    QCOMPARE(text(window, "stateLabel"), QString("Downloaded:"));
-    QCOMPARE(text(window, "stateValue"), QString("100%"));
-    QVERIFY(recorded().isEmpty());
-    download->click();
-    QCOMPARE(ready.count(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(recorded(), QString("/verysilent\n"), 10000);
-    window->close();
-}
-
-void TestUpdates::failedDownloadsOfferRestart_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("short body") << "/installer/short" << "Status code: 200";
-    QTest::newRow("no address") << "" << "Status code: 0";
-}
-
-void TestUpdates::failedDownloadsOfferRestart()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, status);
-    auto box = answerNextBox("No");
-    QPointer<Updates> window = openWindow(path, true);
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 15000);
-    QCOMPARE(box->shown, 1);
-    QVERIFY2(box->text.startsWith("Update process has been failed!\n" + status + "\nError code: "), qPrintable(box->text));
-    QVERIFY(box->text.endsWith("\nDo you want to restart update now?"));
-    QVERIFY(!QFile::exists(installerPath()));
-}
-
-void TestUpdates::cancelDuringStall()
-{
-    QPointer<Updates> window = openWindow("/installer/stall", true);
-    QTRY_VERIFY_WITH_TIMEOUT(text(window, "stateValue") != "0%" && QFile::exists(installerPath()), 10000);
-    auto box = answerNextBox("Yes");
-    QElapsedTimer clock;
-    clock.start();
-    button(window, "cancelButton")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 1000);
-    QVERIFY(clock.elapsed() < 1000);
-    QCOMPARE(box->text, QString("Do you want to cancel update?"));
-    QVERIFY(!QFile::exists(installerPath()));
-}
-
-void TestUpdates::installerThatCannotStartIsReported()
-{
-    auto box = answerNextBox("OK");
-    QPointer<Updates> window = openWindow("/installer/garbage", true);
-    QSignalSpy ready(window.data(), &Updates::updateReady);
-    QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
-    QVERIFY2(box->text.startsWith("Failed to start the update installer!"), qPrintable(box->text));
-    QCOMPARE(ready.count(), 0);
-    QCOMPARE(window->updateState(), int(Updates::Failed));
-    window->close();
-    QVERIFY(window.isNull() || !window->isVisible());
-}
-
-void TestUpdates::progressTexts()
-{
-    Updates window;
-    window.appProgressData(1.0, "KB/s", 1024, 512, 50, "KB", "00:00:01", "00:00:02");
-    QCOMPARE((QStringList{text(&window, "speedValue"), text(&window, "stateValue"), text(&window, "sizeValue"),
-                          text(&window, "elapsedValue"), text(&window, "remainingValue")}),
-             (QStringList{"1.0 KB/s", "50%", "1024 KB / 512 KB", "00:00:01", "00:00:02"}));
-    QCOMPARE(window.findChild<QProgressBar *>()->maximum(), 1024);
-    QCOMPARE(window.findChild<QProgressBar *>()->value(), 512);
-}
-
-void TestUpdates::notesArePlainText()
-{
-    Updates window;
-    window.appJsonData("2.9", "<b>Beta</b>", "\n-<img src=x>");
-    QCOMPARE(window.findChild<QTextBrowser *>()->toPlainText(),
-             QString("Build: 2.9\nChannel: <b>Beta</b>\n\nChangelog: \n\u2022<img src=x>"));
-}
-
-void TestUpdates::checkOfferDownloadInstall()
-{
-    m_server.serve(releaseManifest, manifest("2.8.10.1", "Release", m_server.goodBase() + "/installer/slow"));
-    UpdateCheck check(&m_mainWindow);
-    QSignalSpy built(&check, &UpdateCheck::updatesBuildInfo);
-    auto question = answerNextBox("Yes");
-    check.checkForAppUpdates();
-    QTRY_VERIFY_WITH_TIMEOUT(findWindow<Updates>(), 15000);
-    QCOMPARE(question->text, QString("New Airvane Lite build: 2.8.10.1 is available, would you like to download it?"));
-    QCOMPARE(built.count(), 1);
-    QCOMPARE(built.first().first().toString(), QString("2.8.10.1"));
-
-    QPointer<Updates> window = findWindow<Updates>();
-    QSignalSpy ready(window.data(), &Updates::updateReady);
-    auto *state = window->findChild<QLabel *>("stateValue");
-    QTRY_VERIFY_WITH_TIMEOUT(state->text().remove('%').toInt() >= 30, 15000);
-    screenshot(window, "updates-downloading.png");
-    QVERIFY(ready.wait(15000));
-    QTRY_COMPARE_WITH_TIMEOUT(recorded(), QString("/verysilent\n"), 10000);
-    window->close();
-    QTRY_VERIFY(window.isNull());
-}
-
-void TestUpdates::quietCheckThenInsiderOffer()
-{
-    writeSetting("Updates", "InstallUpdatesAutomatically", false);
-    m_server.serve(releaseManifest, manifest("2.8.8.652", "Release", QString()));
-    m_server.serve(insiderManifest, manifest("2.9.0.17", "Insider", m_server.goodBase() + "/installer/exact"));
-    m_server.clearRequests();
-    UpdateCheck check(&m_mainWindow);
-    QSignalSpy channel(&check, &UpdateCheck::insiderUpdateChannel);
-    check.checkQuietly();
-    QTRY_VERIFY_WITH_TIMEOUT(findWindow<InsiderNotification>(), 15000);
-    QCOMPARE(m_server.requests(), (QStringList{"good GET " + releaseManifest, "good GET " + insiderManifest}));
-    QVERIFY(!check.isQuiet());
-
-    InsiderNotification *notification = findWindow<InsiderNotification>();
-    QCOMPARE(notification->findChild<QLabel *>("messageLabel")->text(),
-             QString("New insider build 2.9.0.17 is available! Do you want to install it?"));
-    screenshot(notification, "updates-insider-notification.png");
-    notification->findChild<QPushButton *>("installButton")->click();
-    QCOMPARE(readSetting("Updates", "UpdatesChannel").toInt(), 1);
-    QCOMPARE(channel.count(), 1);
-    QCOMPARE(check.currentChannel(), Update::Channel::Insider);
-    QTRY_VERIFY(findWindow<Updates>());
-    QPointer<Updates> window = findWindow<Updates>();
-    QVERIFY(window->isManualInstall());
-    QVERIFY(window->findChild<QPushButton *>("downloadButton")->isVisible());
-    screenshot(window, "updates-waiting-for-download.png");
-    window->close();
-    QTRY_VERIFY(window.isNull());
-}
-
-void TestUpdates::outcomeBoxes_data()
-{
-    QTest::addColumn<QString>("serverState");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("no network") << "unreachable" << 3
-                                << "Network connection is not available! Check your network and try again.";
-    QTest::newRow("json error") << "page" << 3 << "Failed to check for the updates! Error code: 5";
-    QTest::newRow("up to date on beta") << "equal" << 2 << "Airvane Lite Beta is up to date";
-    QTest::newRow("up to date on release") << "equal" << 3 << "Airvane Lite is up to date";
-}
-
-void TestUpdates::outcomeBoxes()
-{
-    QFETCH(QString, serverState);
-    QFETCH(int, channel);
-    QFETCH(QString, text);
-    writeSetting("Updates", "UpdatesChannel", channel);
-    writeSetting("Updates", "GetInsiderBuildsNotification", false);
-    const QString path = channel == 2 ? "/apps/airvane_lite/beta/en.update.beta.json" : releaseManifest;
-    if (serverState == "unreachable")
-        testsupport::HttpsTestServer::useUnreachable();
-    m_server.serve(path, serverState == "page" ? "<html>" : manifest("2.8.8.652", "Beta", QString()),
-                   serverState == "page" ? 404 : 200);
-    UpdateCheck check(&m_mainWindow);
-    auto box = answerNextBox("OK");
-    check.checkForAppUpdates();
-    QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
-    QCOMPARE(box->text, text);
-}
-
-void TestUpdates::changelogWindow()
-{
-    m_server.serve(releaseManifest, manifest("2.8.10.1", "Release", QString()));
-    QFile::remove(Changelog::filePath());
-    Changelog window;
-    window.show();
-    QTRY_VERIFY_WITH_TIMEOUT(window.findChild<QPushButton *>("updateButton")->isEnabled(), 15000);
-    screenshot(&window, "updates-changelog.png");
-}
 
 QTEST_MAIN(TestUpdates)
 #include "tst_updates.moc"

@@ -7,12 +7,8 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "wireless/WirelessConnect.h"
 
-#include <QThread>
-
 #include <deque>
-#include <functional>
 #include <future>
-#include <memory>
 #include <mutex>
 
 using namespace testsupport;

@@ -2,28 +2,21 @@
 
 #include "platform/wlan/SimulatedWlanClient.h"
 #include "platform/wlan/WlanClientProvider.h"
-#include "wireless/WirelessAP.h"
 #include "wireless/WirelessTexts.h"
 
-#include <thread>
-#include <vector>
-
-// What the listing tests do not reach: values outside the tables, the channel arithmetic, the
-// reason text as the service words it, and the meta-types queued signals depend on.
+// What the listing tests do not reach: values outside the tables, the channel arithmetic and the
+// reason text as the service words it.
 
 namespace {
 
 // The simulated service with a scripted reason text, recording the buffer size it was given.
-class ReasonTextClient : public wlan::SimulatedWlanClient
+struct ReasonTextClient : wlan::SimulatedWlanClient
 {
-public:
-    std::u16string text;
     std::vector<std::pair<uint32_t, uint32_t>> calls;   // reason code, buffer size
-
     uint32_t reasonCodeToString(uint32_t reasonCode, uint32_t bufferChars, std::u16string &out) override
     {
         calls.emplace_back(reasonCode, bufferChars);
-        out = text;
+        out = u"Odd %1 text %2";
         return wlan::Success;
     }
 };
@@ -77,7 +70,6 @@ private slots:
     void reasonCodeFromService()
     {
         auto client = std::make_shared<ReasonTextClient>();
-        client->text = u"Odd %1 text %2";
         wlan::setDefaultClient(client);
         QCOMPARE(reasonCodeText(0xFFFFFFFFu), QStringLiteral("Odd %1 text %2 (4294967295)"));
         QCOMPARE(client->calls, (std::vector<std::pair<uint32_t, uint32_t>>{{0xFFFFFFFFu, 256u}}));
@@ -87,20 +79,6 @@ private slots:
         service->failCall(wlan::SimulatedWlanClient::Call::ReasonCodeToString, wlan::ServiceNotActive);
         QCOMPARE(reasonCodeText(0), QStringLiteral("Failed with error code: 1062"));
         QCOMPARE(reasonCodeText(0), QStringLiteral("The operation succeeds. (0)"));
-    }
-
-    // Queued signals between threads need every argument type known by name.
-    void metaTypesFromManyThreads()
-    {
-        std::vector<std::thread> threads;
-        for (int i = 0; i < 4; ++i)
-            threads.emplace_back([] { registerWirelessMetaTypes(); });
-        for (auto &t : threads)
-            t.join();
-        for (const char *name : {"QVector<WirelessInterface>", "QVector<WirelessAP>", "ConnectionData", "CWlanNetworkState",
-                                 "Connection::State", "_DOT11_AUTH_ALGORITHM", "_DOT11_CIPHER_ALGORITHM"})
-            QVERIFY2(QMetaType::type(name) != QMetaType::UnknownType, name);
-        QVERIFY(QMetaType::typeFlags(QMetaType::type("_DOT11_AUTH_ALGORITHM")) & QMetaType::IsEnumeration);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include "core/TestSettings.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -22,93 +21,84 @@ class TestTimeFormat : public QObject
 private slots:
     void init() { testsupport::resetSettings(); }
 
-    void forLanguage_data();
-    void forLanguage();
-    void storedLanguage();
-    void automaticFollowsSystemLocale_data();
-    void automaticFollowsSystemLocale();
+    void forLanguage_data()
+    {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<QLocale::Language>("system");
+        QTest::addColumn<int>("interface");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("english on russian system") << 1 << QLocale::Russian << 1 << twelveHour;
+        QTest::newRow("automatic english") << 0 << QLocale::English << 1 << twelveHour;
+        QTest::newRow("automatic russian") << 0 << QLocale::Russian << 2 << twentyFourHour;
+        // No translation for German: the interface is English, and so is its clock.
+        QTest::newRow("automatic german") << 0 << QLocale::German << 1 << twelveHour;
+        QTest::newRow("russian on english system") << 2 << QLocale::English << 2 << twentyFourHour;
+        QTest::newRow("ukrainian on english system") << 3 << QLocale::English << 3 << twentyFourHour;
+        QTest::newRow("out of range") << 7 << QLocale::Russian << 1 << twelveHour;
+    }
+
+    void forLanguage()
+    {
+        QFETCH(int, setting);
+        QFETCH(QLocale::Language, system);
+        QFETCH(int, interface);
+        QFETCH(QString, format);
+        const auto language = static_cast<App::Language>(setting);
+        QCOMPARE(static_cast<int>(interfaceLanguageFor(language, system)), interface);
+        QCOMPARE(timeFormatFor(language, system), format);
+        // The stored choice, read as the program reads it; "automatic" needs the locale (below).
+        writeAppSetting(QStringLiteral("AppLanguage"), setting);
+        if (setting != 0)
+            QCOMPARE(timeFormat(), format);
+    }
+
+    // The system locale is fixed for the life of a process, so each locale runs in a child process
+    // of this test (selecting just this function and row) with the locale in its environment.
+    void automaticFollowsSystemLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("ru_RU") << "ru_RU.UTF-8" << twentyFourHour;
+        QTest::newRow("de_DE") << "de_DE.UTF-8" << twelveHour;
+    }
+
+    void automaticFollowsSystemLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, format);
+
+        const QByteArray probe = qgetenv("AIRVANE_TIMEFORMAT_PROBE");
+        if (!probe.isEmpty()) {
+            QCOMPARE(QString::fromUtf8(probe), locale);
+            QCOMPARE(readAppSetting(QStringLiteral("AppLanguage"), 0).toInt(), 0);
+            QCOMPARE(timeFormat(), format);
+            // The files loaded are those of the language the clock follows.
+            QCOMPARE(programTranslationPath(App::Language::Automatic).endsWith(
+                         format == twelveHour ? QLatin1String("_en.qm") : QLatin1String("_ru.qm")), true);
+            writeAppSetting(QStringLiteral("AppLanguage"), QStringLiteral("junk")); // reads as automatic
+            QCOMPARE(timeFormat(), format);
+            return;
+        }
+    #ifdef Q_OS_WIN
+        QSKIP("The system locale comes from the environment only on POSIX systems");
+    #else
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("AIRVANE_TIMEFORMAT_PROBE"), locale);
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("automaticFollowsSystemLocale:") + QLatin1String(QTest::currentDataTag())});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        const QByteArray passLine = QByteArrayLiteral("PASS   : TestTimeFormat::automaticFollowsSystemLocale(")
+            + QTest::currentDataTag() + ')';
+        QVERIFY2(output.contains(passLine) && output.contains(" 0 failed, 0 skipped"), output.constData());
+    #endif
+    }
 };
-
-void TestTimeFormat::forLanguage_data()
-{
-    QTest::addColumn<int>("setting");
-    QTest::addColumn<QLocale::Language>("system");
-    QTest::addColumn<int>("interface");
-    QTest::addColumn<QString>("format");
-    QTest::newRow("english on russian system") << 1 << QLocale::Russian << 1 << twelveHour;
-    QTest::newRow("automatic english") << 0 << QLocale::English << 1 << twelveHour;
-    QTest::newRow("automatic russian") << 0 << QLocale::Russian << 2 << twentyFourHour;
-    // No translation for German: the interface is English, and so is its clock.
-    QTest::newRow("automatic german") << 0 << QLocale::German << 1 << twelveHour;
-    QTest::newRow("out of range") << 7 << QLocale::Russian << 1 << twelveHour;
-}
-
-void TestTimeFormat::forLanguage()
-{
-    QFETCH(int, setting);
-    QFETCH(QLocale::Language, system);
-    QFETCH(int, interface);
-    QFETCH(QString, format);
-    const auto language = static_cast<App::Language>(setting);
-    QCOMPARE(static_cast<int>(interfaceLanguageFor(language, system)), interface);
-    QCOMPARE(timeFormatFor(language, system), format);
-}
-
-void TestTimeFormat::storedLanguage()
-{
-    const QPair<int, QString> cases[] = {{1, twelveHour}, {2, twentyFourHour}, {3, twentyFourHour}, {9, twelveHour}};
-    for (const auto &c : cases) {
-        writeAppSetting(QStringLiteral("AppLanguage"), c.first);
-        QCOMPARE(timeFormat(), c.second);
-    }
-}
-
-// The system locale is fixed for the life of a process, so each locale runs in a child process
-// of this test (selecting just this function and row) with the locale in its environment.
-void TestTimeFormat::automaticFollowsSystemLocale_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("format");
-    QTest::newRow("ru_RU") << "ru_RU.UTF-8" << twentyFourHour;
-    QTest::newRow("de_DE") << "de_DE.UTF-8" << twelveHour;
-}
-
-void TestTimeFormat::automaticFollowsSystemLocale()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, format);
-
-    const QByteArray probe = qgetenv("AIRVANE_TIMEFORMAT_PROBE");
-    if (!probe.isEmpty()) {
-        QCOMPARE(QString::fromUtf8(probe), locale);
-        QCOMPARE(readAppSetting(QStringLiteral("AppLanguage"), 0).toInt(), 0);
-        QCOMPARE(timeFormat(), format);
-        // The files loaded are those of the language the clock follows.
-        QCOMPARE(programTranslationPath(App::Language::Automatic).endsWith(
-                     format == twelveHour ? QLatin1String("_en.qm") : QLatin1String("_ru.qm")), true);
-        writeAppSetting(QStringLiteral("AppLanguage"), QStringLiteral("junk")); // reads as automatic
-        QCOMPARE(timeFormat(), format);
-        return;
-    }
-#ifdef Q_OS_WIN
-    QSKIP("The system locale comes from the environment only on POSIX systems");
-#else
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    env.insert(QStringLiteral("AIRVANE_TIMEFORMAT_PROBE"), locale);
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("automaticFollowsSystemLocale:") + QLatin1String(QTest::currentDataTag())});
-    QVERIFY(child.waitForFinished(60000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
-    const QByteArray passLine = QByteArrayLiteral("PASS   : TestTimeFormat::automaticFollowsSystemLocale(")
-        + QTest::currentDataTag() + ')';
-    QVERIFY2(output.contains(passLine) && output.contains(" 0 failed, 0 skipped"), output.constData());
-#endif
-}
 
 QTEST_GUILESS_MAIN(TestTimeFormat)
 #include "tst_timeformat.moc"

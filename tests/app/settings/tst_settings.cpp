@@ -4,10 +4,6 @@
 
 #include "core/TestSettings.h"
 
-#include <QDataStream>
-#include <QRect>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The settings store as the rest of the program meets it: what a first start leaves there, how

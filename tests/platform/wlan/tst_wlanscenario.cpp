@@ -4,10 +4,8 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "wireless/ProfileXml.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
 #include <thread>
 
 using namespace wlan;
