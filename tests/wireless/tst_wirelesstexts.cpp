@@ -4,8 +4,8 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "wireless/WirelessTexts.h"
 
-// What the listing tests do not reach: values outside the tables, the channel arithmetic and the
-// reason text as the service words it.
+// What the listing tests do not reach: values outside the tables, the channel arithmetic, the
+// reason text as the service words it, and the type names queued signals depend on.
 
 namespace {
 
@@ -79,6 +79,15 @@ private slots:
         service->failCall(wlan::SimulatedWlanClient::Call::ReasonCodeToString, wlan::ServiceNotActive);
         QCOMPARE(reasonCodeText(0), QStringLiteral("Failed with error code: 1062"));
         QCOMPARE(reasonCodeText(0), QStringLiteral("The operation succeeds. (0)"));
+    }
+
+    // Queued signals between threads need every argument type known by name.
+    void metaTypesKnownByName()
+    {
+        registerWirelessMetaTypes();
+        for (const char *name : {"QVector<WirelessInterface>", "QVector<WirelessAP>", "ConnectionData", "CWlanNetworkState",
+                                 "Connection::State", "_DOT11_AUTH_ALGORITHM", "_DOT11_CIPHER_ALGORITHM"})
+            QVERIFY2(QMetaType::type(name) != QMetaType::UnknownType, name);
     }
 };
 
