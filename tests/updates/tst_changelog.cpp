@@ -8,7 +8,6 @@
 #include <QtTest>
 
 using updateskit::answerBoxes;
-using updateskit::answerNextBox;
 
 namespace {
 
@@ -131,7 +130,7 @@ private slots:
             m_server.useBad();
         else
             m_server.serve(manifestPath, "{\"a\": {\"version\": \"3.0\", \"channel\": \"Release\"}}");
-        auto box = answer.isEmpty() ? nullptr : answerNextBox(answer);
+        auto box = answer.isEmpty() ? nullptr : answerBoxes({answer});
         view.update->click();
         if (box) {
             QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);

@@ -11,7 +11,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-using updateskit::answerNextBox;
+using updateskit::answerBoxes;
+
 
 namespace {
 
@@ -142,7 +143,7 @@ private slots:
         m_server.serve(path, serverState == "page" ? "<html>" : manifest("2.8.8.652", "Beta", QString()),
                        serverState == "page" ? 404 : 200);
         UpdateCheck check(&m_mainWindow);
-        auto box = answerNextBox("OK");
+        auto box = answerBoxes({"OK"});
         check.checkForAppUpdates();
         QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
         QCOMPARE(box->text, text);
@@ -191,7 +192,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, status);
-        auto box = answerNextBox("No");
+        auto box = answerBoxes({"No"});
         QPointer<Updates> window = openWindow(path, true);
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 15000);
         QCOMPARE(box->shown, 1);
@@ -204,7 +205,7 @@ private slots:
     {
         QPointer<Updates> window = openWindow("/installer/stall", true);
         QTRY_VERIFY_WITH_TIMEOUT(text(window, "stateValue") != "0%" && QFile::exists(installerPath()), 10000);
-        auto box = answerNextBox("Yes");
+        auto box = answerBoxes({"Yes"});
         button(window, "cancelButton")->click();
         // Well before the server sends again (60 s): the cancel does not wait for the transfer.
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 15000);
@@ -214,7 +215,7 @@ private slots:
 
     void installerThatCannotStartIsReported()
     {
-        auto box = answerNextBox("OK");
+        auto box = answerBoxes({"OK"});
         QPointer<Updates> window = openWindow("/installer/garbage", true);
         QSignalSpy ready(window.data(), &Updates::updateReady);
         QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
@@ -250,7 +251,7 @@ private slots:
         m_server.serve(releaseManifest, manifest("2.8.10.1", "Release", m_server.goodBase() + "/installer/slow"));
         UpdateCheck check(&m_mainWindow);
         QSignalSpy built(&check, &UpdateCheck::updatesBuildInfo);
-        auto question = answerNextBox("Yes");
+        auto question = answerBoxes({"Yes"});
         check.checkForAppUpdates();
         QTRY_VERIFY_WITH_TIMEOUT(findWindow<Updates>(), 15000);
         QCOMPARE(question->text, QString("New Airvane Lite build: 2.8.10.1 is available, would you like to download it?"));

@@ -116,10 +116,6 @@ private slots:
                                 "<authentication>WPA2PSK</authentication><encryption>AES</encryption><useOneX>false</useOneX>"
                                 "</authEncryption><sharedKey><keyType>passPhrase</keyType><protected>false</protected>"
                                 "<keyMaterial>correct horse</keyMaterial></sharedKey></security></MSM></WLANProfile>"));
-        QVERIFY(ProfileXml::openProfile("Cafe", "Cafe", 1, 0, true, false)
-                    .contains("<nonBroadcast>true</nonBroadcast></SSIDConfig><connectionType>ESS</connectionType>"
-                              "<connectionMode>manual</connectionMode><MSM><security><authEncryption><authentication>open"
-                              "</authentication><encryption>none</encryption><useOneX>false</useOneX></authEncryption></security>"));
         QCOMPARE(ProfileXml::authenticationKeyword(2) + ProfileXml::encryptionKeyword(3), QStringLiteral("UnknownOther"));
     }
 

@@ -191,7 +191,6 @@ private slots:
         sim->setBackgroundScanInterval(0);
         drain();
 
-        QCOMPARE(rec->count("networksScanCompleted"), cycles);
         for (const char *name : {"refreshFailed", "apNotConnected", "wlanInterfacesError", "wlanAvailableNetworksError",
                                  "failedToGetNetworkInfo"})
             QVERIFY2(rec->count(name) == 0, name);
