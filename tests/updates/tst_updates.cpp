@@ -59,7 +59,7 @@ void screenshot(QWidget *window, const QString &name)
         QVERIFY(window->grab().save(folder + "/" + name));
 }
 
-// Notes with Cyrillic letters and markup, as the changelog keeps them.
+// A release manifest whose notes have Cyrillic letters and markup.
 QByteArray notesManifest(const QString &version)
 {
     return QString("{\"airvane_lite\": {\"version\": \"%1\", \"channel\": \"Release\", "
@@ -87,13 +87,6 @@ struct View
     QPushButton *clear;
     QPushButton *update;
 };
-
-// A release manifest as the network operations read it.
-QByteArray offerManifest(const QByteArray &version, const QString &url = QString())
-{
-    return "{\"airvane_lite\": {\"version\": \"" + version + "\", \"channel\": \"Release\", "
-           "\"updateinfo\": [\"-One\", \"Two\"], \"update_url_x64\": \"" + url.toUtf8() + "\"}}";
-}
 
 QByteArray installerBody()
 {
@@ -186,7 +179,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(bool, badCertificate);
         QFETCH(QStringList, expected);
-        m_server.serve(releaseManifest, body.isEmpty() ? offerManifest(version) : body, status);
+        m_server.serve(releaseManifest, body.isEmpty() ? notesManifest(QString::fromUtf8(version)) : body, status);
         if (badCertificate)
             m_server.useBad();
         writeSetting("Updates", "InstallUpdatesAutomatically", false);
@@ -195,7 +188,7 @@ private slots:
         run.start("checkForApplicationUpdates", Q_ARG(bool, false));
         QVERIFY(run.ended());
         QCOMPARE(run.recorder.names(), expected);
-        const QVariantList notes{QString::fromUtf8(version), "Release", "\n-One\nTwo"};
+        const QVariantList notes{QString::fromUtf8(version), "Release", "\n-Быстрее поиск\nFixed <b>tags</b>"};
         if (expected.first() == "updateAvailable") {
             QCOMPARE(run.recorder.argumentsOf("updateAvailable").last(), (notes + QVariantList{false, ""}));
             QCOMPARE(run.recorder.lastArguments("changelogInfo"), notes);
