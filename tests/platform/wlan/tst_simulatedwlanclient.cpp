@@ -395,7 +395,7 @@ private slots:
     void defaultWorld()
     {
         QString error;
-        const auto sim = Sim::fromScenarioJson(Sim::defaultScenarioJson(), &error);
+        sim = Sim::fromScenarioJson(Sim::defaultScenarioJson(), &error);
         QVERIFY2(sim && error.isEmpty(), qPrintable(error));
         QVERIFY(sim->adapterCount() == 2 && sim->adapter(0).supportsWpa3 && !sim->adapter(1).supportsWpa3);
         QVERIFY(!sim->storedProfileNames(0).empty() && !sim->connectedProfile(0).empty());
@@ -414,27 +414,24 @@ private slots:
 
         // ... and can be joined.
         sim->setConnectDelay(0);
-        Handle h = 0;
         uint32_t version = 0;
-        QCOMPARE(sim->openHandle(2, &version, &h), 0u);
-        NotificationRecorder recorder;
-        QCOMPARE(sim->registerNotification(h, SourceAcm, false, &NotificationRecorder::callback, &recorder), 0u);
-        auto join = [&](int adapter, const std::u16string &name, const std::u16string &xml) {
+        QCOMPARE(sim->openHandle(2, &version, &handle), 0u);
+        listen(SourceAcm);
+        auto join = [&](int adapter, const QString &name, const QString &xml) {
             uint32_t reason = 0;
             recorder.clear();
-            ConnectionParameters p;
-            p.profile = name;
-            const uint32_t stored = sim->setProfile(h, sim->adapterGuid(adapter), 0, xml, true, reason);
-            const uint32_t connected = stored ? stored : sim->connect(h, sim->adapterGuid(adapter), p);
+            guid = sim->adapterGuid(adapter);
+            const uint32_t stored = store(adapter, xml, reason);
+            const uint32_t connected = stored ? stored : connectWith(name.toStdU16String());
             sim->waitForNotifications();
             return QStringLiteral("%1 %2 %3").arg(stored).arg(connected).arg(recorder.first(SourceAcm, AcmConnectionComplete).reasonCode);
         };
-        QCOMPARE(join(0, u"Tom & Jerry's <5G>", ProfileXml::securedProfile("Tom & Jerry's <5G>", "Tom & Jerry's <5G>", 7, 4,
-                                                                             "p&ss<word>", false, true).toStdU16String()),
-                 QStringLiteral("0 0 0"));
+        const QString tom = QStringLiteral("Tom & Jerry's <5G>");
+        QCOMPARE(join(0, tom, ProfileXml::securedProfile(tom, tom, 7, 4, "p&ss<word>", false, true)), QStringLiteral("0 0 0"));
         // The USB adapter cannot store WPA3 profiles; a WPA2-Personal one joins the transition network.
-        QCOMPARE(join(1, u"Neighbor-5G", securedProfile("Neighbor-5G", "neighborly-sae", 9)), QStringLiteral("1169 1169 0"));
-        QCOMPARE(join(1, u"Neighbor-5G", securedProfile("Neighbor-5G", "neighborly-sae", 7)), QStringLiteral("0 0 0"));
+        const auto neighbor = [](int auth) { return QString::fromStdU16String(securedProfile("Neighbor-5G", "neighborly-sae", auth)); };
+        QCOMPARE(join(1, "Neighbor-5G", neighbor(9)), QStringLiteral("1169 1169 0"));
+        QCOMPARE(join(1, "Neighbor-5G", neighbor(7)), QStringLiteral("0 0 0"));
         QCOMPARE(QString::fromStdU16String(sim->connectedProfile(1)), QStringLiteral("Neighbor-5G"));
     }
 
