@@ -55,9 +55,4 @@ inline std::shared_ptr<SeenBox> answerBoxes(const QStringList &buttons, int time
     return seen;
 }
 
-inline std::shared_ptr<SeenBox> answerNextBox(const QString &button, int timeoutMs = 15000)
-{
-    return answerBoxes({button}, timeoutMs);
-}
-
 } // namespace updateskit

@@ -31,14 +31,6 @@ QByteArray forge(quint8 flags, const QByteArray &payload)
     return forged;
 }
 
-QByteArray bigEndian32(quint32 value)
-{
-    QByteArray out;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.append(char((value >> shift) & 0xFF));
-    return out;
-}
-
 QString tenKilobytes()
 {
     QString text;
@@ -101,6 +93,16 @@ private slots:
         reader.setIntegrityMode(TextCipher::None);
         QCOMPARE(QString::fromUtf8(reader.decipher(cipher)), text);
         QCOMPARE(reader.lastError(), TextCipher::NoError);
+
+        // With an integrity check, every byte after the header, with a one-bit and an all-bits change.
+        for (int position = 2; integrity != TextCipher::None && cipher.size() < 4096 && position < cipher.size(); ++position) {
+            for (const quint8 mask : {quint8(0x01), quint8(0xFF)}) {
+                QByteArray tampered = cipher;
+                tampered[position] = char(quint8(tampered[position]) ^ mask);
+                if (!reader.decipher(tampered).isEmpty() || reader.lastError() != TextCipher::IntegrityFailed)
+                    QFAIL(qPrintable(QStringLiteral("change %1 at byte %2 went unnoticed").arg(mask).arg(position)));
+            }
+        }
     }
 
     // Each vector was worked out on paper from the rule out[i] = in[i] ^ keyByte[i % 8] ^ out[i - 1]
@@ -171,42 +173,6 @@ private slots:
         QCOMPARE(TextCipher::decryptText(testKey, first), QStringLiteral("secret"));
     }
 
-    void tamperingDetected_data()
-    {
-        QTest::addColumn<TextCipher::CompressionMode>("compression");
-        QTest::addColumn<TextCipher::IntegrityMode>("integrity");
-        QTest::addColumn<QByteArray>("plain");
-
-        const QByteArray name = QStringLiteral("Кафе Wi-Fi").toUtf8();
-        const QByteArray big = tenKilobytes().toUtf8().left(600);
-        QTest::newRow("crc") << TextCipher::Never << TextCipher::Checksum << name;
-        QTest::newRow("sha1") << TextCipher::Never << TextCipher::Hash << name;
-        QTest::newRow("crc compressed") << TextCipher::Always << TextCipher::Checksum << big;
-        QTest::newRow("sha1 compressed") << TextCipher::Always << TextCipher::Hash << big;
-    }
-
-    void tamperingDetected()
-    {
-        QFETCH(TextCipher::CompressionMode, compression);
-        QFETCH(TextCipher::IntegrityMode, integrity);
-        QFETCH(QByteArray, plain);
-
-        TextCipher cipher = makeCipher(testKey, compression, integrity);
-        const QByteArray original = cipher.encipher(plain);
-        QCOMPARE(cipher.decipher(original), plain);
-
-        // Every byte after the header, with a one-bit and an all-bits change.
-        for (int position = 2; position < original.size(); ++position) {
-            for (const quint8 mask : {quint8(0x01), quint8(0xFF)}) {
-                QByteArray tampered = original;
-                tampered[position] = char(quint8(tampered[position]) ^ mask);
-                const QByteArray result = cipher.decipher(tampered);
-                if (!result.isEmpty() || cipher.lastError() != TextCipher::IntegrityFailed)
-                    QFAIL(qPrintable(QStringLiteral("change %1 at byte %2 went unnoticed").arg(mask).arg(position)));
-            }
-        }
-    }
-
     void malformedBytes_data()
     {
         QTest::addColumn<QByteArray>("input");
@@ -216,7 +182,7 @@ private slots:
         const QByteArray valid = cipher.encipher("some network password");
         const QByteArray compressed = qCompress(QByteArray(300, 'x'), 9);
         QByteArray wrongSize = compressed;
-        wrongSize.replace(0, 4, bigEndian32(299));
+        wrongSize.replace(0, 4, QByteArray::fromHex("0000012B"));   // 299, big-endian
 
         QTest::newRow("empty") << QByteArray() << TextCipher::UnknownVersion;
         QTest::newRow("header only") << QByteArray("\x03\x02", 2) << TextCipher::UnknownVersion;
@@ -226,7 +192,7 @@ private slots:
         QTest::newRow("sha1 too short") << forge(0x04, QByteArray(19, 'h')) << TextCipher::IntegrityFailed;
         QTest::newRow("compressed garbage") << forge(0x01, "garbage that is no zlib stream")
                                             << TextCipher::IntegrityFailed;
-        QTest::newRow("compressed huge claim") << forge(0x01, bigEndian32(0xFFFFFFF0u) + "xyz")
+        QTest::newRow("compressed huge claim") << forge(0x01, QByteArray::fromHex("FFFFFFF0") + "xyz")
                                                << TextCipher::IntegrityFailed;
         QTest::newRow("compressed size mismatch") << forge(0x01, wrongSize) << TextCipher::IntegrityFailed;
         QTest::newRow("compressed stream cut") << forge(0x01, compressed.left(compressed.size() - 5))

@@ -8,6 +8,10 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "wireless/ProfileXml.h"
 #include "wireless/WirelessConnect.h"
+#include "wireless/WirelessTexts.h"
+
+#include <iterator>
+#include <random>
 
 // The engine's flows against the simulated service, observed only through the engine's signals
 // and what the service holds afterwards (stored profiles, the connection).
@@ -33,6 +37,106 @@ QString shown(const WirelessInterface &r)
                        QString::number(r.state), r.stateText, r.operationMode, r.bssType, r.autoConfiguration}
         .join(QLatin1Char('|'));
 }
+
+// The simulated service with a scripted reason text, recording the buffer size it was given.
+struct ReasonTextClient : wlan::SimulatedWlanClient
+{
+    std::vector<std::pair<uint32_t, uint32_t>> calls;   // reason code, buffer size
+    uint32_t reasonCodeToString(uint32_t reasonCode, uint32_t bufferChars, std::u16string &out) override
+    {
+        calls.emplace_back(reasonCode, bufferChars);
+        out = u"Odd %1 text %2";
+        return wlan::Success;
+    }
+};
+
+// Code points of the kinds that break naive writers, mixed with ordinary text.
+class NameGenerator
+{
+public:
+    explicit NameGenerator(uint32_t seed) : m_rng(seed) {}
+
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
+    bool coin() { return pick(0, 1) == 1; }
+
+    // A string whose UTF-8 form has between minBytes and maxBytes bytes.
+    QString text(int minBytes, int maxBytes)
+    {
+        const int target = pick(minBytes, maxBytes);
+        QString out;
+        while (out.toUtf8().size() < target) {
+            const QString piece = nextPiece();
+            if (out.toUtf8().size() + piece.toUtf8().size() <= target)
+                out += piece;
+        }
+        return out;
+    }
+
+private:
+    QString nextPiece()
+    {
+        switch (pick(0, 9)) {
+        case 0: return QString(QChar(coin() ? pick(1, 0x1F) : pick(0x7F, 0x9F))); // control characters
+        case 1: return QString(QLatin1Char("&<>\"'"[pick(0, 4)]));         // markup
+        case 2: return QStringLiteral("%") + QString::number(pick(1, 9));  // placeholders
+        case 3: return QString(QChar(pick(0x0400, 0x07FF)));               // two bytes
+        case 4: {                                                           // three bytes, no surrogates
+            const int specials[] = {0xFFFD, 0xFFFE, 0xFFFF, 0x2028, 0xFEFF};
+            if (pick(0, 4) == 0)
+                return QString(QChar(specials[pick(0, 4)]));
+            const int cp = pick(0x0800, 0xFFFD - 0x800);
+            return QString(QChar(cp >= 0xD800 ? cp + 0x800 : cp));
+        }
+        case 5: {                                                           // four bytes
+            const uint cp = static_cast<uint>(pick(0x10000, 0x10FFFF));
+            return QString::fromUcs4(&cp, 1);
+        }
+        case 6: return QString(QLatin1Char(" %;#"[pick(0, 3)]));
+        default: return QString(QLatin1Char(pick(0x21, 0x7E)));
+        }
+    }
+
+    std::mt19937 m_rng;
+};
+
+bool isXmlChar(uint cp)
+{
+    return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp <= 0xD7FF)
+        || (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
+}
+
+// What a name element is expected to show: characters XML cannot carry become U+FFFD.
+// (Built unit by unit: QString::fromUcs4 would drop a leading U+FEFF.)
+QString shownName(const QString &s)
+{
+    QString out;
+    for (int i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += s.at(++i);
+        } else {
+            out += isXmlChar(c.unicode()) ? c : QChar(QChar::ReplacementCharacter);
+        }
+    }
+    return out;
+}
+
+struct Security {
+    int auth;
+    int cipher;
+    bool secured;
+    QString authKeyword, cipherKeyword, keyType;
+};
+
+// Pairs the service accepts with the key settings the program writes.
+const Security kSecurities[] = {
+    {1, 0, false, "open", "none", ""},           {10, 4, false, "OWE", "AES", ""},
+    {1, 257, true, "open", "WEP", "networkKey"}, {4, 2, true, "WPAPSK", "TKIP", "passPhrase"},
+    {7, 4, true, "WPA2PSK", "AES", "passPhrase"}, {9, 4, true, "WPA3SAE", "AES", "passPhrase"},
+};
+
+QString hex(const QString &s) { return QString::fromLatin1(s.toUtf8().toHex()); }
 
 } // namespace
 
@@ -181,54 +285,32 @@ private slots:
         QCOMPARE(sim->openHandleCount(), 1);
     }
 
-    void storedIndex_data()
+    void adapterChoice_data()
     {
         QTest::addColumn<int>("adapters");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("requested");
-        QTest::addColumn<int>("active");
-        QTest::newRow("one adapter ignores stored 1") << 1 << QVariant(1) << 0 << 0;
-        QTest::newRow("two adapters, stored 1 wins over 0") << 2 << QVariant(1) << 0 << 1;
-        QTest::newRow("two adapters, nothing stored") << 2 << QVariant() << 1 << 1;
+        QTest::addColumn<int>("how");        // 0: nothing breaks, 1: radio query fails, 2: removed
+        QTest::addColumn<int>("active");     // -1: reads like the adapter being removed, nothing is listed
+        QTest::newRow("one adapter ignores stored 1") << 1 << QVariant(1) << 0 << 0 << 0;
+        QTest::newRow("two adapters, stored 1 wins over 0") << 2 << QVariant(1) << 0 << 0 << 1;
+        QTest::newRow("two adapters, nothing stored") << 2 << QVariant() << 1 << 0 << 1;
+        QTest::newRow("stored index of a removed adapter") << 2 << QVariant(5) << 0 << 0 << -1;
+        QTest::newRow("negative stored index") << 2 << QVariant(-7) << 0 << 0 << -1;
+        QTest::newRow("requested index past the adapters") << 2 << QVariant() << 3 << 0 << -1;
+        QTest::newRow("unplugged, still enumerated") << 2 << QVariant() << 1 << 1 << -1;
+        QTest::newRow("gone from the enumeration") << 2 << QVariant() << 1 << 2 << -1;
     }
 
-    void storedIndex()
+    void adapterChoice()
     {
         QFETCH(int, adapters);
         QFETCH(QVariant, stored);
         QFETCH(int, requested);
-        QFETCH(int, active);
-        if (stored.isValid())
-            writeSetting("AppSettings", "WlanIndex", stored);
-        begin(adapters, {securedNetwork("Home", "secret123")});
-        engine->manageWlanInterface(requested);
-        rec->flush();
-        QCOMPARE(rec->names().mid(adapters), kListingTail);
-        QCOMPARE(lastInterfaces().size(), adapters);
-        for (const WirelessInterface &r : lastInterfaces())
-            QCOMPARE(QString::number(r.activeIndex) + r.guid, QString::number(active) + adapterGuidText(uint32_t(active)));
-    }
-
-    void adapterGone_data()
-    {
-        QTest::addColumn<int>("stored");     // -1: nothing stored
-        QTest::addColumn<int>("requested");
-        QTest::addColumn<int>("how");        // 0: index past the list, 1: radio query fails, 2: removed
-        QTest::newRow("stored index of a removed adapter") << 5 << 0 << 0;
-        QTest::newRow("negative stored index") << -7 << 0 << 0;
-        QTest::newRow("requested index past the adapters") << -1 << 3 << 0;
-        QTest::newRow("unplugged, still enumerated") << -1 << 1 << 1;
-        QTest::newRow("gone from the enumeration") << -1 << 1 << 2;
-    }
-
-    // Reads like the adapter being removed: nothing is listed.
-    void adapterGone()
-    {
-        QFETCH(int, stored);
-        QFETCH(int, requested);
         QFETCH(int, how);
-        begin(2, {openNetwork("Cafe")});
-        if (stored != -1)
+        QFETCH(int, active);
+        begin(adapters, {securedNetwork("Home", "secret123")});
+        if (stored.isValid())
             writeSetting("AppSettings", "WlanIndex", stored);
         if (how == 1)
             sim->failCall(Sim::Call::QueryRadioState, wlan::NdisDot11PowerStateInvalid);
@@ -236,9 +318,16 @@ private slots:
             sim->removeAdapter(1);
         engine->manageWlanInterface(requested);
         rec->flush();
-        QCOMPARE(rec->names(), QStringList{"removeInterface"});
-        QCOMPARE(rec->lastArguments("removeInterface"), QVariantList{stored == -1 ? requested : stored});
-        QCOMPARE(sim->callCount(Sim::Call::GetAvailableNetworkList), 1);   // the start's listing only
+        if (active < 0) {
+            QCOMPARE(rec->names(), QStringList{"removeInterface"});
+            QCOMPARE(rec->lastArguments("removeInterface"), QVariantList{stored.isValid() ? stored.toInt() : requested});
+            QCOMPARE(sim->callCount(Sim::Call::GetAvailableNetworkList), 1);   // the start's listing only
+            return;
+        }
+        QCOMPARE(rec->names().mid(adapters), kListingTail);
+        QCOMPARE(lastInterfaces().size(), adapters);
+        for (const WirelessInterface &r : lastInterfaces())
+            QCOMPARE(QString::number(r.activeIndex) + r.guid, QString::number(active) + adapterGuidText(uint32_t(active)));
     }
 
     // Each detail query that fails reads as unknown or an error, and the adapter is still listed.
@@ -687,6 +776,143 @@ private slots:
         engine->checkWlanState(0);
         rec->flush();
         QCOMPARE(rec->names(), QVector<QString>(4, "wlanStateDisconnected").toList());
+    }
+
+    // ---- the profile document as the service receives it, and every profile the program writes
+    // coming back from the service's parser with the same values: names, SSID bytes and keys of any content ----
+
+    void documentIsExact()
+    {
+        QCOMPARE(ProfileXml::securedProfile("Home profile", "Home", 7, 4, "correct horse", false, true),
+                 QStringLiteral("<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">"
+                                "<name>Home profile</name><SSIDConfig><SSID><hex>486F6D65</hex><name>Home</name></SSID>"
+                                "<nonBroadcast>false</nonBroadcast></SSIDConfig><connectionType>ESS</connectionType>"
+                                "<connectionMode>auto</connectionMode><MSM><security><authEncryption>"
+                                "<authentication>WPA2PSK</authentication><encryption>AES</encryption><useOneX>false</useOneX>"
+                                "</authEncryption><sharedKey><keyType>passPhrase</keyType><protected>false</protected>"
+                                "<keyMaterial>correct horse</keyMaterial></sharedKey></security></MSM></WLANProfile>"));
+        QCOMPARE(ProfileXml::authenticationKeyword(2) + ProfileXml::encryptionKeyword(3), QStringLiteral("UnknownOther"));
+    }
+
+    void generatedProfilesComeBackUnchanged()
+    {
+        NameGenerator gen(0x5EED2024u);
+        const int cases = 4000;
+        int withControlInSsid = 0;
+        for (int i = 0; i < cases; ++i) {
+            const QString ssid = gen.text(1, 32);
+            // The representable names are the property; the others are covered below.
+            const QString profileName = shownName(gen.coin() ? ssid : gen.text(1, 64));
+            const QString key = shownName(gen.text(1, 63));
+            const Security &sec = kSecurities[gen.pick(0, int(std::size(kSecurities)) - 1)];
+            const bool hidden = gen.coin();
+            const bool autoConnect = gen.coin();
+            withControlInSsid += shownName(ssid) != ssid ? 1 : 0;
+
+            const QString xml = sec.secured
+                ? ProfileXml::securedProfile(profileName, ssid, sec.auth, sec.cipher, key, hidden, autoConnect)
+                : ProfileXml::openProfile(profileName, ssid, sec.auth, sec.cipher, hidden, autoConnect);
+            const QString what = QStringLiteral("case %1: profile %2, ssid %3, key %4").arg(i).arg(hex(profileName), hex(ssid), hex(key));
+            QVERIFY2(!xml.isEmpty() && !xml.contains(QLatin1Char('\n')), qPrintable(what));
+
+            wlan::SimulatedWlanClient::ParsedProfile p;
+            uint32_t reason = 0xFFFFFFFF;
+            QVERIFY2(wlan::SimulatedWlanClient::parseProfile(xml.toStdU16String(), p, reason) == 0,
+                     qPrintable(what + QStringLiteral(", reason %1").arg(reason)));
+            // Unit for unit: QString::fromStdU16String would drop a leading U+FEFF.
+            const auto s = [](const std::u16string &t) { return QString(reinterpret_cast<const QChar *>(t.data()), int(t.size())); };
+            const QStringList actual{s(p.name), QString::fromStdString(p.ssidHex), QString::fromLatin1(QByteArray::fromStdString(p.ssidBytes).toHex()),
+                                     s(p.ssidName), QString::number(p.nonBroadcast), s(p.connectionType), s(p.connectionMode),
+                                     s(p.authentication), s(p.encryption), QString::number(p.hasSharedKey),
+                                     sec.secured ? s(p.keyType) : QString(), QString::number(p.keyProtected),
+                                     sec.secured ? s(p.keyMaterial) : QString()};
+            const QStringList expected{profileName, QString::fromLatin1(ssid.toUtf8().toHex().toUpper()), hex(ssid),
+                                       shownName(ssid), QString::number(hidden), "ESS", autoConnect ? "auto" : "manual",
+                                       sec.authKeyword, sec.cipherKeyword, QString::number(sec.secured),
+                                       sec.secured ? sec.keyType : QString(), "0", sec.secured ? key : QString()};
+            if (actual != expected)
+                QCOMPARE(actual, expected);
+        }
+        // The generator must really exercise the awkward cases.
+        QVERIFY(withControlInSsid > cases / 10);
+    }
+
+    void unrepresentableNamesAreRefused()
+    {
+        NameGenerator gen(0xBADC0DEu);
+        for (int i = 0; i < 1000; ++i) {
+            QString name = gen.text(1, 31);
+            QString key = gen.text(8, 40);
+            const bool spoilName = gen.coin();
+            QString &spoilt = spoilName ? name : key;
+            spoilt.insert(gen.pick(0, spoilt.size()), QChar(static_cast<ushort>(gen.pick(1, 8))));
+            QVERIFY2(ProfileXml::securedProfile(name, name, 7, 4, key, false, true).isEmpty(),
+                     qPrintable(hex(name) + " " + hex(key)));
+            if (spoilName)
+                QVERIFY(ProfileXml::openProfile(name, name, 1, 0, false, true).isEmpty());
+        }
+    }
+
+    // ---- texts the listings do not reach: values outside the tables, the channel arithmetic,
+    // the reason text as the service words it, and the type names queued signals depend on ----
+
+    void valuesOutsideTheTables()
+    {
+        QCOMPARE(QStringList({cipherAlgorithmText(-1), authAlgorithmText(11), interfaceStateText(8), networkFlagsText(0x80000002u),
+                              phyTypeText(11), bssTypeText(4), interfaceTypeText(3), operationModeText(8u),
+                              credentialsText(true, 10), credentialsText(true, 8)}),
+                 QStringList({"Other", "Other", "", "Unknown (2147483650)", "Other", "", "", "Unknown", "Not required", "Credentials"}));
+    }
+
+    void channelFrequencyBand_data()
+    {
+        QTest::addColumn<uint>("kHz");
+        QTest::addColumn<QString>("channel");
+        QTest::addColumn<QString>("band");
+        QTest::newRow("2412") << 2412000u << "1" << "2.4 GHz";
+        QTest::newRow("2484") << 2484000u << "14" << "2.4 GHz";
+        QTest::newRow("4920 (802.11j)") << 4920000u << "184" << "5.0 GHz";
+        QTest::newRow("5825") << 5825000u << "165" << "5.0 GHz";
+        QTest::newRow("5935") << 5935000u << "2" << "6.0 GHz";
+        QTest::newRow("7115") << 7115000u << "233" << "6.0 GHz";
+        QTest::newRow("sub-MHz part dropped") << 2437999u << "6" << "2.4 GHz";
+        // No channel is invented for frequencies no Wi-Fi band uses.
+        QTest::newRow("2477") << 2477000u << "Unknown" << "2.4 GHz";
+        QTest::newRow("5930") << 5930000u << "Unknown" << "";
+    }
+
+    void channelFrequencyBand()
+    {
+        QFETCH(uint, kHz);
+        QFETCH(QString, channel);
+        QFETCH(QString, band);
+        QCOMPARE(channelText(kHz), channel);
+        QCOMPARE(frequencyText(kHz), QStringLiteral("%1 MHz").arg(kHz / 1000));
+        if (!band.isEmpty())
+            QCOMPARE(bandText(kHz, 1), band);
+        QCOMPARE(bandText(kHz, 2), QStringLiteral("Dual-Band"));
+    }
+
+    void reasonCodeFromService()
+    {
+        auto client = std::make_shared<ReasonTextClient>();
+        wlan::setDefaultClient(client);
+        QCOMPARE(reasonCodeText(0xFFFFFFFFu), QStringLiteral("Odd %1 text %2 (4294967295)"));
+        QCOMPARE(client->calls, (std::vector<std::pair<uint32_t, uint32_t>>{{0xFFFFFFFFu, 256u}}));
+
+        wlan::setDefaultClient(sim);
+        sim->failCall(Sim::Call::ReasonCodeToString, wlan::ServiceNotActive);
+        QCOMPARE(reasonCodeText(0), QStringLiteral("Failed with error code: 1062"));
+        QCOMPARE(reasonCodeText(0), QStringLiteral("The operation succeeds. (0)"));
+    }
+
+    // Queued signals between threads need every argument type known by name.
+    void metaTypesKnownByName()
+    {
+        registerWirelessMetaTypes();
+        for (const char *name : {"QVector<WirelessInterface>", "QVector<WirelessAP>", "ConnectionData", "CWlanNetworkState",
+                                 "Connection::State", "_DOT11_AUTH_ALGORITHM", "_DOT11_CIPHER_ALGORITHM"})
+            QVERIFY2(QMetaType::type(name) != QMetaType::UnknownType, name);
     }
 };
 

@@ -7,12 +7,8 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "wireless/WirelessConnect.h"
 
-#include <QThread>
-
 #include <deque>
-#include <functional>
 #include <future>
-#include <memory>
 #include <mutex>
 
 using namespace testsupport;
@@ -195,7 +191,6 @@ private slots:
         sim->setBackgroundScanInterval(0);
         drain();
 
-        QCOMPARE(rec->count("networksScanCompleted"), cycles);
         for (const char *name : {"refreshFailed", "apNotConnected", "wlanInterfacesError", "wlanAvailableNetworksError",
                                  "failedToGetNetworkInfo"})
             QVERIFY2(rec->count(name) == 0, name);
