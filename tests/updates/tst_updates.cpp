@@ -426,6 +426,8 @@ private slots:
         QTest::newRow("json error") << "page" << 3 << "Failed to check for the updates! Error code: 5";
         QTest::newRow("up to date on beta") << "equal" << 2 << "Airvane Lite Beta is up to date";
         QTest::newRow("up to date on release") << "equal" << 3 << "Airvane Lite is up to date";
+        QTest::newRow("no entry for the channel") << "empty" << 3 << "Failed to check for the updates!";
+        QTest::newRow("up to date after a quiet offer") << "after quiet offer" << 3 << "Airvane Lite is up to date";
     }
 
     void outcomeBoxes()
@@ -438,9 +440,16 @@ private slots:
         const QString path = channel == 2 ? "/apps/airvane_lite/beta/en.update.beta.json" : releaseManifest;
         if (serverState == "unreachable")
             testsupport::HttpsTestServer::useUnreachable();
-        m_server.serve(path, serverState == "page" ? "<html>" : manifest("2.8.8.652", "Beta", QString()),
-                       serverState == "page" ? 404 : 200);
         UpdateCheck check(&m_mainWindow);
+        if (serverState == "after quiet offer") {
+            // A quiet check that ends in an offer (declined) must not silence the next check.
+            m_server.serve(path, manifest("2.8.10.1", "Release", QString()));
+            auto offer = answerBoxes({"No"});
+            check.checkQuietly();
+            QTRY_COMPARE_WITH_TIMEOUT(offer->shown, 1, 15000);
+        }
+        m_server.serve(path, serverState == "page" ? "<html>" : serverState == "empty" ? "{}" : manifest("2.8.8.652", "Beta", QString()),
+                       serverState == "page" ? 404 : 200);
         auto box = answerBoxes({"OK"});
         check.checkForAppUpdates();
         QTRY_COMPARE_WITH_TIMEOUT(box->shown, 1, 15000);
