@@ -68,7 +68,12 @@ int fontSize()
 
 QFont applicationFont(bool bold)
 {
-    QFont font(fontFamily());
+    const QString family = fontFamily();
+    QFont font(family);
+    // With the family list filled in as well: a selectable label's text hands its font on that
+    // way, and a font differing only there is looked up in the font database once more, which
+    // is a search over every installed font when the family is not installed.
+    font.setFamilies({family});
     font.setPixelSize(fontSize());
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
