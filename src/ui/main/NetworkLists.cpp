@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -112,6 +113,9 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
         list->setVerticalScrollBar(new ScrollBar(Qt::Vertical, list));
         list->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, list));
         list->setItemDelegate(new OneLineDelegate(list));
+        // While the list is hidden its header's measure would only be taken to be thrown away:
+        // the header is measured again when it is shown.
+        const QSignalBlocker quietHeader(list->header());
         list->setFont(font);
         list->header()->setFont(font);
         list->setIndentation(0);
