@@ -72,14 +72,17 @@ std::shared_ptr<Sim> worldWith(int networks)
     return sim;
 }
 
-QVector<WirelessAP> records(int count, bool profiles)
+// `round` goes into the names, so that no run lists the names of an earlier one: the lists keep
+// the measures of the texts they have shown, and each run is to fill the lists with new names.
+QVector<WirelessAP> records(int count, bool profiles, int round = 0)
 {
     QVector<WirelessAP> list;
     list.reserve(count);
+    const QString prefix = round ? QStringLiteral("Network-%1-").arg(round) : QStringLiteral("Network-");
     for (int i = 0; i < count; ++i) {
         WirelessAP r;
-        r.ssid = QStringLiteral("Network-%1").arg((i * 7919) % count);
-        r.profileName = profiles ? QStringLiteral("Profile-%1").arg(i) : r.ssid;
+        r.ssid = prefix + QString::number((i * 7919) % count);
+        r.profileName = profiles ? QStringLiteral("Profile-%1-%2").arg(round).arg(i) : r.ssid;
         r.cipherText = QStringLiteral("AES (CCMP)");
         r.cipherAlgorithm = 4;
         r.signal = QStringLiteral("%1% (%2 dBm)").arg(i % 101).arg((i % 101) / 2 - 100);
@@ -258,8 +261,6 @@ int main(int argc, char *argv[])
     // (bare, window, bare, window, ...) so that a busy moment of the machine hits both; the figure
     // is the median of the ratios of each pair.
     const int fillCount = 1000;
-    const QVector<WirelessAP> networkRecords = records(fillCount, false);
-    const QVector<WirelessAP> profileRecords = records(fillCount, true);
     std::vector<double> bareRuns, windowRuns, fillRatios;
     {
         BareWindow bare;
@@ -271,6 +272,8 @@ int main(int argc, char *argv[])
         (void)QTest::qWaitForWindowExposed(&window);
         QTest::qWait(200);
         for (int i = 0; i < repeat; ++i) {
+            const QVector<WirelessAP> networkRecords = records(fillCount, false, i + 1);
+            const QVector<WirelessAP> profileRecords = records(fillCount, true, i + 1);
             bare.networks->clear();
             bare.profiles->clear();
             QCoreApplication::processEvents();

@@ -41,35 +41,57 @@ const QVector<int> &fontSizes()
     return sizes;
 }
 
-QString fontFamily()
+namespace {
+
+QString checkedFamily(const QString &family)
 {
-    const QString group = QLatin1String(SettingsGroup::Fonts);
-    const QString key = QLatin1String(SettingsKey::Family);
-    const QString family = readSetting(group, key, fallbackFamily()).toString();
     if (fontFamilies().contains(family))
         return family;
-    writeSetting(group, key, fallbackFamily());
+    writeSetting(QLatin1String(SettingsGroup::Fonts), QLatin1String(SettingsKey::Family), fallbackFamily());
     return fallbackFamily();
 }
 
-int fontSize()
+int checkedSize(const QVariant &value)
 {
-    const QString group = QLatin1String(SettingsGroup::Fonts);
-    const QString key = QLatin1String(SettingsKey::Size);
     // Compared as text so that "12.5", " 12" or a boolean never pass for an allowed size.
-    const QString stored = readSetting(group, key, fallbackSize).toString();
+    const QString stored = value.toString();
     for (int size : fontSizes()) {
         if (stored == QString::number(size))
             return size;
     }
-    writeSetting(group, key, fallbackSize);
+    writeSetting(QLatin1String(SettingsGroup::Fonts), QLatin1String(SettingsKey::Size), fallbackSize);
     return fallbackSize;
+}
+
+} // namespace
+
+QString fontFamily()
+{
+    return checkedFamily(
+        readSetting(QLatin1String(SettingsGroup::Fonts), QLatin1String(SettingsKey::Family), fallbackFamily())
+            .toString());
+}
+
+int fontSize()
+{
+    return checkedSize(readSetting(QLatin1String(SettingsGroup::Fonts), QLatin1String(SettingsKey::Size), fallbackSize));
 }
 
 QFont applicationFont(bool bold)
 {
-    QFont font(fontFamily());
-    font.setPixelSize(fontSize());
+    // Family and size in one visit to the store: windows ask for this font many times while
+    // they are built.
+    const QString fonts = QLatin1String(SettingsGroup::Fonts);
+    const QVector<QVariant> stored = readSettings({{fonts, QLatin1String(SettingsKey::Family), fallbackFamily()},
+                                                   {fonts, QLatin1String(SettingsKey::Size), fallbackSize}});
+    const QString family = checkedFamily(stored.at(0).toString());
+    const int size = checkedSize(stored.at(1));
+    QFont font(family);
+    // With the family list filled in as well: a selectable label's text hands its font on that
+    // way, and a font differing only there is looked up in the font database once more, which
+    // is a search over every installed font when the family is not installed.
+    font.setFamilies({family});
+    font.setPixelSize(size);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -72,6 +72,16 @@ void writeMissingSettings(const QVector<SettingValue> &values)
     }
 }
 
+QVector<QVariant> readSettings(const QVector<SettingValue> &keysWithDefaults)
+{
+    Store store{QString()};
+    QVector<QVariant> values;
+    values.reserve(keysWithDefaults.size());
+    for (const SettingValue &v : keysWithDefaults)
+        values << store->value(v.group + QLatin1Char('/') + v.key, v.value);
+    return values;
+}
+
 void writeSettingAt(const QString &nativePath, const QString &group, const QString &key, const QVariant &value)
 {
     QSettings settings(nativePath, QSettings::NativeFormat);

@@ -21,6 +21,9 @@ struct SettingValue {
 // Opens the store once and writes, in the given order, each value whose key it does not hold
 // yet; keys it holds keep their values. Closed again before returning, like every other access.
 void writeMissingSettings(const QVector<SettingValue> &values);
+// Opens the store once and reads the given keys, in order; a key the store does not hold reads
+// as the value given with it. For readers that need several keys at one moment.
+QVector<QVariant> readSettings(const QVector<SettingValue> &keysWithDefaults);
 
 void writeSettingAt(const QString &nativePath, const QString &group, const QString &key, const QVariant &value);
 

@@ -40,7 +40,6 @@ NotifyAP::NotifyAP(QWidget *parent)
 {
     dialogs::ensureIconResources();
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/Icon/airvane_large_icon.ico")));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(collapsedSize);
@@ -64,7 +63,6 @@ NotifyAP::NotifyAP(QWidget *parent)
     routerPicture->setObjectName(QStringLiteral("routerPicture"));
     routerPicture->setGeometry(350, 35, 140, 80);
     routerPicture->setScaledContents(true);
-    routerPicture->setPixmap(QPixmap(QStringLiteral(":/Icon/wifi_router.png")));
     routerPicture->raise();
 
     const QFont bold = applicationFont(true);
@@ -403,6 +401,13 @@ void NotifyAP::titleReleased(QMouseEvent *)
 
 bool NotifyAP::eventFilter(QObject *watched, QEvent *event)
 {
+    // The window is built with the main window but may never be shown: its pictures are decoded
+    // when it is first shown (before the window is mapped), not at start-up.
+    if (watched == this && event->type() == QEvent::Show && !picturesLoaded) {
+        picturesLoaded = true;
+        setWindowIcon(QIcon(QStringLiteral(":/Icon/airvane_large_icon.ico")));
+        routerPicture->setPixmap(QPixmap(QStringLiteral(":/Icon/wifi_router.png")));
+    }
     if (watched == this && event->type() == QEvent::WindowActivate)
         emit checkWlanState();
     return QDialog::eventFilter(watched, event);

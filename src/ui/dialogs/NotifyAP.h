@@ -103,6 +103,7 @@ private:
 
     Ui::NotifyAP *ui;
     AppQLabel *routerPicture = nullptr;
+    bool picturesLoaded = false;
     std::unique_ptr<ConnectHAP> hapDialog;
 
     QString apName;

@@ -60,7 +60,8 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     refreshTimer->setInterval(AutoRefreshIntervalMs);
     connect(refreshTimer, &QTimer::timeout, this, [this] { emit refreshWlanNetworks(currentAdapterIndex()); });
 
-    ui->adapterSelector->setFont(applicationFont());
+    const QFont font = applicationFont();
+    ui->adapterSelector->setFont(font);
     ui->adapterSelector->addItem(tr("Loading data..."));
     setInterfaceState(Interface::NotLoaded);
     connect(ui->adapterSelector, QOverload<int>::of(&QComboBox::activated), this, &AirvaneLite::adapterIndexChanged);
@@ -91,7 +92,7 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     buildToolbar();
 
     for (QPushButton *button : {ui->settingsButton, ui->refreshButton, ui->connectButton, ui->exitButton})
-        button->setFont(applicationFont());
+        button->setFont(font);
     ui->settingsButton->setIcon(dialogs::resourceIcon(QStringLiteral(":/Icon/cog.svg")));
     ui->exitButton->setIcon(dialogs::resourceIcon(QStringLiteral(":/Icon/sign-out.svg")));
     connect(ui->settingsButton, &QPushButton::clicked, this, &AirvaneLite::openAppSettings);

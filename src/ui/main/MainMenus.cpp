@@ -77,10 +77,9 @@ QAction *MainMenus::makeAction(Entry entry, const QString &icon, const char *key
     return action;
 }
 
-QMenu *MainMenus::newMenu(QWidget *parent)
+QMenu *MainMenus::newMenu(QWidget *parent, QFont font)
 {
     auto *menu = new QMenu(parent);
-    QFont font = applicationFont();
     font.setWeight(QFont::Normal);
     menu->setFont(font);
     menu->setToolTipsVisible(true);
@@ -115,11 +114,12 @@ void MainMenus::addLanguageAndThemeMenus(QMenu *parent, int set)
 
 void MainMenus::buildToolbar(QToolBar *toolbar)
 {
-    const auto addButton = [this, toolbar] {
+    const QFont font = applicationFont();
+    const auto addButton = [this, toolbar, &font] {
         auto *button = new QPushButton(toolbar);
         button->setObjectName(QStringLiteral("menuButton"));
-        button->setFont(applicationFont());
-        QMenu *menu = newMenu(button);
+        button->setFont(font);
+        QMenu *menu = newMenu(button, font);
         button->setMenu(menu);
         toolbar->addWidget(button);
         menuButtons.append(button);

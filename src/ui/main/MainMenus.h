@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/appearance/AppFont.h"
+
 #include "app/settings/SettingsEnums.h"
 
 #include <QHash>
@@ -66,7 +68,7 @@ signals:
 
 private:
     QAction *makeAction(Entry entry, const QString &icon, const char *keys);
-    QMenu *newMenu(QWidget *parent);
+    QMenu *newMenu(QWidget *parent, QFont font = applicationFont());
     // A submenu whose title follows the language.
     QMenu *addSubmenu(QMenu *parent, const char *title, const QString &icon = QString());
     void addLanguageAndThemeMenus(QMenu *parent, int set);

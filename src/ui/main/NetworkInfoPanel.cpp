@@ -61,9 +61,9 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
         {ui->bandCaption, ui->bandValue},
     };
 
-    ui->infoPanel->setFont(applicationFont(true));
     const QFont captionFont = applicationFont(true);
     const QFont valueFont = applicationFont(false);
+    ui->infoPanel->setFont(captionFont);
     for (const Row &row : rows) {
         row.caption->setFont(captionFont);
         row.value->setFont(valueFont);
@@ -72,6 +72,7 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
         row.value->setFixedWidth(ValueWidth);
         values << row.value->text();
     }
+    shown.resize(rows.size());
     for (int i = 0; i < ui->infoLayout->count(); ++i) {
         if (QLayout *rowLayout = ui->infoLayout->itemAt(i)->layout())
             rowLayout->setAlignment(Qt::AlignLeft);
@@ -122,11 +123,16 @@ void NetworkInfoPanel::resetAllRows()
 void NetworkInfoPanel::setValue(int row, const QString &text)
 {
     QLabel *label = rows[row].value;
+    Shown &last = shown[row];
     const QString line = plaintext::singleLine(text);
+    if (line == values[row] && label->text() == last.text && label->font() == last.font)
+        return;
     values[row] = line;
-    const QString shown = label->fontMetrics().elidedText(line, Qt::ElideRight, ValueWidth);
-    label->setText(shown);
-    label->setToolTip(shown == line ? QString() : plaintext::toolTip(line));
+    const QString elided = label->fontMetrics().elidedText(line, Qt::ElideRight, ValueWidth);
+    label->setText(elided);
+    label->setToolTip(elided == line ? QString() : plaintext::toolTip(line));
+    last.text = elided;
+    last.font = label->font();
 }
 
 void NetworkInfoPanel::setStatus(const QString &text)

@@ -3,6 +3,7 @@
 #include "wireless/WirelessInterface.h"
 
 #include <QObject>
+#include <QFont>
 #include <QString>
 #include <QVector>
 
@@ -46,6 +47,12 @@ private:
         QLabel *caption;
         QLabel *value;
     };
+    // What setValue last put into a value and in which font: the same text again needs no new
+    // eliding, which measures the text.
+    struct Shown {
+        QString text;
+        QFont font;
+    };
     void fillNetworkRows(const QTreeWidgetItem *item, int columnOffset);
     // Outside text, shown as plain text on one line; a value too long for the row ends in an
     // ellipsis and shows whole in its tooltip and in the clipboard text.
@@ -55,4 +62,5 @@ private:
     QWidget *window;
     QVector<Row> rows;
     QStringList values;
+    QVector<Shown> shown;
 };

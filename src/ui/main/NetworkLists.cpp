@@ -8,8 +8,10 @@
 #include "wireless/ConnectionState.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -19,14 +21,74 @@ using namespace NetworkList;
 
 // Names come from the air: a tab or a line break in one is drawn as a mark on the same line,
 // while the row keeps the name itself for connecting.
+//
+// Fitting a column to its contents measures the same cells again on every change of the list's
+// geometry (a scroll bar appearing, the first paint, ...); the measure of a plain text cell is
+// kept until the list's style, font or direction changes.
 class OneLineDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit OneLineDelegate(QAbstractItemView *view) : QStyledItemDelegate(view)
+    {
+        view->installEventFilter(this);
+    }
+
     QString displayText(const QVariant &value, const QLocale &locale) const override
     {
         return plaintext::singleLine(QStyledItemDelegate::displayText(value, locale));
     }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (index.data(Qt::SizeHintRole).isValid())
+            return QStyledItemDelegate::sizeHint(option, index);
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QStyleOptionViewItem::ViewItemFeatures plain =
+            QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::Alternate;
+        if ((opt.features & ~plain) || !opt.icon.isNull())
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                                .arg(opt.font.key())
+                                .arg(int(opt.state))
+                                .arg(int(opt.features))
+                                .arg(int(opt.viewItemPosition))
+                                .arg(int(opt.displayAlignment))
+                                .arg(int(opt.direction))
+                                .arg(opt.text);
+        const auto known = measured.constFind(key);
+        if (known != measured.constEnd())
+            return *known;
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        // Signal levels change with every scan; the store is started afresh now and then.
+        if (measured.size() >= 20000)
+            measured.clear();
+        measured.insert(key, size);
+        return size;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The list itself is watched only for what changes the measures; the base class filters
+        // editors, and would take the list's keys for an editor's.
+        if (watched != parent())
+            return QStyledItemDelegate::eventFilter(watched, event);
+        switch (event->type()) {
+        case QEvent::StyleChange:
+        case QEvent::FontChange:
+        case QEvent::LayoutDirectionChange:
+        case QEvent::LocaleChange:
+            measured.clear();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    mutable QHash<QString, QSize> measured;
 };
 
 int offset(bool isProfile)
@@ -51,6 +113,9 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
         list->setVerticalScrollBar(new ScrollBar(Qt::Vertical, list));
         list->setHorizontalScrollBar(new ScrollBar(Qt::Horizontal, list));
         list->setItemDelegate(new OneLineDelegate(list));
+        // While the list is hidden its header's measure would only be taken to be thrown away:
+        // the header is measured again when it is shown.
+        const QSignalBlocker quietHeader(list->header());
         list->setFont(font);
         list->header()->setFont(font);
         list->setIndentation(0);

@@ -5,15 +5,24 @@
 
 TrayPolicy TrayPolicy::stored()
 {
-    const auto flag = [](const char *key, bool fallback) {
-        return readAppSetting(QLatin1String(key), fallback).toBool();
+    // The five flags in one visit to the store.
+    const QString app = QLatin1String(SettingsGroup::App);
+    const auto flag = [&app](const char *key, bool fallback) {
+        return SettingValue{app, QLatin1String(key), fallback};
     };
+    const QVector<QVariant> flags = readSettings({
+        flag(SettingsKey::AddToTray, false),
+        flag(SettingsKey::MinimizeToTray, false),
+        flag(SettingsKey::CloseToTray, false),
+        flag(SettingsKey::NotifyWhenInTray, false),
+        flag(SettingsKey::ShowWindowWhenInTray, true),
+    });
     Options options;
-    options.addToTray = flag(SettingsKey::AddToTray, false);
-    options.minimizeToTray = flag(SettingsKey::MinimizeToTray, false);
-    options.closeToTray = flag(SettingsKey::CloseToTray, false);
-    options.notifyWhenInTray = flag(SettingsKey::NotifyWhenInTray, false);
-    options.showWindowWhenInTray = flag(SettingsKey::ShowWindowWhenInTray, true);
+    options.addToTray = flags.at(0).toBool();
+    options.minimizeToTray = flags.at(1).toBool();
+    options.closeToTray = flags.at(2).toBool();
+    options.notifyWhenInTray = flags.at(3).toBool();
+    options.showWindowWhenInTray = flags.at(4).toBool();
     return TrayPolicy(options);
 }
 
