@@ -7,7 +7,6 @@
 #include "ui/DialogTestKit.h"
 #include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
@@ -16,7 +15,6 @@
 #include "ui/main/ConnectionFlow.h"
 
 #include "log/LogView.h"
-#include "platform/wlan/SimulatedWlanClient.h"
 #include "wireless/ConnectionState.h"
 #include "wireless/WirelessConnect.h"
 
@@ -26,14 +24,13 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
-#include <functional>
-
 namespace flowkit {
 
 using namespace mainwindowkit;
 
 inline const QString kAdapter = QStringLiteral("Contoso Wireless AX210");
-inline const QString kRightKey = QStringLiteral("correct-horse");
+inline const std::string kKey = "correct-horse";
+inline const QString kRightKey = QString::fromStdString(kKey);
 
 // Reason codes the simulated service reports.
 constexpr int kWrongKeyReason = 0x48014;
@@ -42,6 +39,11 @@ inline QString wrongKeyText()
 {
     return QStringLiteral("Your security key/network name is not correct! Error code: %1\nPlease try again.")
         .arg(kWrongKeyReason);
+}
+
+inline QString connectedText(const QString &ssid)
+{
+    return QStringLiteral("You successfully connected to ") + ssid;
 }
 
 // The simulated service with one difference: the engine is subscribed to notifications before a
@@ -59,87 +61,31 @@ public:
     }
 };
 
-inline Sim::Network openNetwork(const std::string &ssid, uint8_t bss, bool hidden = false)
-{
-    Sim::Network network = makeNetwork(ssid, false, 1, 0, 70, {makeBss(bss, 2437000)});
-    network.hidden = hidden;
-    return network;
-}
-
-inline Sim::Network securedNetwork(const std::string &ssid, uint8_t bss, int auth = 7, bool hidden = false)
-{
-    Sim::Network network = makeNetwork(ssid, true, auth, 4, 80, {makeBss(bss, 5180000)});
-    network.hidden = hidden;
-    return network;
-}
-
-inline QString connectedTo(const Sim &sim)
-{
-    return QString::fromStdU16String(sim.connectedProfile(0));
-}
-
-// The first row of a list whose column 0 reads `text` and that satisfies `extra`.
-inline QTreeWidgetItem *rowWhere(const QTreeWidget *list, const QString &text,
-                                 const std::function<bool(QTreeWidgetItem *)> &extra = {})
-{
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *row = list->topLevelItem(i);
-        if (row->text(0) == text && (!extra || extra(row)))
-            return row;
-    }
-    return nullptr;
-}
-
 inline QString logText()
 {
     return LogView::exists() ? LogView::view()->toPlainText() : QString();
 }
 
-// Runs `action` on the next modal widget of type T other than `skip`. Other modal windows that
-// are already up (the password window is application-modal while it shows) are passed over.
+// Runs `action` on the next modal widget of type T. Other modal windows that are already up (the
+// password window is application-modal while it shows) are passed over.
 template <typename T>
-void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000, QPointer<QWidget> skip = {})
+void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    testsupport::whenModalAppears(
-        [action, deadline, skip](QWidget *modal) {
-            T *dialog = qobject_cast<T *>(modal);
-            if (dialog && modal != skip.data()) {
+    whenModalAppears(
+        [action, deadline](QWidget *modal) {
+            if (T *dialog = qobject_cast<T *>(modal)) {
                 action(dialog);
                 return;
             }
             if (deadline.hasExpired())
                 return;
-            QTimer::singleShot(20, [action, deadline, skip] {
-                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())), skip);
+            QTimer::singleShot(20, [action, deadline] {
+                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())));
             });
         },
         timeoutMs);
 }
-
-// Presses the given buttons in the next message boxes, one box after the other.
-inline void answerBoxes(const QStringList &buttons, QPointer<QWidget> previous = {})
-{
-    if (buttons.isEmpty())
-        return;
-    whenDialogAppears<MsgDialog>(
-        [buttons](MsgDialog *box) {
-            const QPointer<QWidget> answered(box);
-            // Answered from the box's own event loop, after the box has finished showing.
-            QTimer::singleShot(0, box, [box, buttons, answered] {
-                answerBoxes(buttons.mid(1), answered);
-                if (!testsupport::clickButton(box, buttons.first()))
-                    qWarning("no button %s", qPrintable(buttons.first()));
-            });
-        },
-        8000, previous);
-}
-
-inline void answerBox(const QString &button)
-{
-    answerBoxes({button});
-}
-
 
 // The one top-level window of this type (the connection dialogs have no parent).
 template <typename T>
@@ -152,8 +98,8 @@ T *topLevel()
     return nullptr;
 }
 
-// The real window against a simulated world with one adapter; each flow test adds its networks
-// between prepare() and start().
+// The real window against a fresh simulated world with one adapter; each flow test adds its
+// networks between prepare() and start().
 struct Flow
 {
     std::shared_ptr<Sim> sim;
@@ -164,14 +110,14 @@ struct Flow
 
     void prepare(bool notifyOpen = false, bool wpa3 = true)
     {
-        testsupport::resetSettings();
+        resetSettings();
         writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
         if (!notifyOpen)
             writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
         sim = std::make_shared<FlowSim>();
-        Sim::Adapter adapter = makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String());
-        adapter.supportsWpa3 = wpa3;
-        sim->addAdapter(adapter);
+        Sim::Adapter first = adapter(0, kAdapter);
+        first.supportsWpa3 = wpa3;
+        sim->addAdapter(first);
         // Notifications reach the engine only after its connect request has returned.
         sim->setConnectDelay(300);
         wlan::setDefaultClient(sim);
@@ -196,15 +142,33 @@ struct Flow
     }
     QPushButton *connectButton() const { return child<QPushButton>(window, "connectButton"); }
     QString panel(const char *row) const { return panelValues(window, {QLatin1String(row)}).first(); }
+    QString connected() const { return QString::fromStdU16String(sim->connectedProfile(0)); }
+    QString profileXml(const QString &name) const
+    {
+        return QString::fromStdU16String(sim->storedProfileXml(0, name.toStdU16String()));
+    }
+    // The texts of the boxes shown so far.
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const BoxLog::Box &box : boxes->boxes)
+            texts << box.text;
+        return texts;
+    }
     // Presses the network's row; false when it is not listed.
     bool pressNetwork(const QString &ssid)
     {
-        QTreeWidgetItem *row = findRow(networks, 0, ssid);
+        QTreeWidgetItem *row = findRow(networks, ssid);
         if (row)
             pressRow(networks, row);
         return row;
     }
+    // Presses Connect and answers the box that follows with OK.
+    void connectAnsweringOk()
+    {
+        boxes->answers << QStringLiteral("OK");
+        connectButton()->click();
+    }
 };
 
 } // namespace flowkit
-

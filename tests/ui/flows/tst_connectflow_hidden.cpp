@@ -17,11 +17,14 @@ namespace {
 
 const QString kHidden = QStringLiteral("Hidden network");
 
-// Types the network name into the hidden-network dialog and presses its Connect.
+// Types the network name into the hidden-network dialog and presses its Connect; an empty name
+// closes the dialog instead.
 void typeHiddenName(const QString &name)
 {
     whenDialogAppears<ConnectHAP>([name](ConnectHAP *dialog) {
         QTimer::singleShot(0, dialog, [dialog, name] {
+            if (name.isEmpty())
+                return void(dialog->close());
             dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(name);
             dialog->findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
         });
@@ -45,16 +48,24 @@ private slots:
 private:
     QTreeWidgetItem *hiddenRow(bool secured) const
     {
-        return rowWhere(networks, kHidden,
-                        [secured](QTreeWidgetItem *row) { return row->data(3, Qt::UserRole).toBool() == secured; });
+        return findRow(networks, kHidden,
+                       [secured](QTreeWidgetItem *row) { return row->data(3, Qt::UserRole).toBool() == secured; });
+    }
+    // The profile the hidden connect stored, and the profile list read afresh.
+    void checkStoredProfile(const QString &name, const QString &part)
+    {
+        const QString xml = profileXml(name);
+        QVERIFY2(xml.contains(QStringLiteral("<nonBroadcast>true</nonBroadcast>")) && xml.contains(part), qPrintable(xml));
+        QCOMPARE(connected(), name);
+        QTRY_VERIFY(findRow(profiles, name));
     }
 };
 
 void TestConnectFlowHidden::init()
 {
     prepare();
-    sim->addNetwork(openNetwork("Den", 0x31, true));
-    sim->addNetwork(securedNetwork("Lair", 0x32, DOT11_AUTH_ALGO_RSNA_PSK, true));
+    sim->addNetwork(hidden(openNetwork("Den")));
+    sim->addNetwork(hidden(securedNetwork("Lair", kKey)));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 2);
     QVERIFY(hiddenRow(true) && hiddenRow(false));
@@ -62,19 +73,13 @@ void TestConnectFlowHidden::init()
 
 void TestConnectFlowHidden::hiddenNetworkDialogClosedStartsNothing()
 {
-    const int connects = sim->callCount(Sim::Call::Connect);
     QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
     pressRow(networks, hiddenRow(false));
-    bool seen = false;
-    whenDialogAppears<ConnectHAP>([&seen](ConnectHAP *dialog) {
-        seen = true;
-        QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
-    });
+    typeHiddenName(QString());
     connectButton()->click();
 
-    QVERIFY(seen);
     QCOMPARE(requests.count(), 0);
-    QCOMPARE(sim->callCount(Sim::Call::Connect), connects);
+    QCOMPARE(sim->callCount(Sim::Call::Connect), 0);
     QVERIFY(connectButton()->isEnabled());
     QCOMPARE(connectButton()->text(), QStringLiteral("Connect"));
     QCOMPARE(boxes->boxes.size(), 0);
@@ -84,18 +89,11 @@ void TestConnectFlowHidden::hiddenOpenNetworkConnectsWithoutAPassword()
 {
     pressRow(networks, hiddenRow(false));
     typeHiddenName(QStringLiteral("Den"));
-    answerBox(QStringLiteral("OK"));
-    connectButton()->click();
+    connectAnsweringOk();
 
-    QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Den"));
-    QCOMPARE(connectedTo(*sim), QStringLiteral("Den"));
-    const QString xml = QString::fromStdU16String(sim->storedProfileXml(0, u"Den"));
-    QVERIFY2(xml.contains(QStringLiteral("<nonBroadcast>true</nonBroadcast>")), qPrintable(xml));
-    QVERIFY2(!xml.contains(QStringLiteral("sharedKey")), qPrintable(xml));
-    QVERIFY2(xml.contains(QStringLiteral("<authentication>open</authentication>")), qPrintable(xml));
-    // A hidden connect reads both lists afresh.
-    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Den")));
+    QTRY_COMPARE(boxTexts(), QStringList{connectedText("Den")});
+    checkStoredProfile(QStringLiteral("Den"), QStringLiteral("<authentication>open</authentication>"));
+    QVERIFY(!profileXml(QStringLiteral("Den")).contains(QStringLiteral("sharedKey")));
     QVERIFY(logText().contains(QStringLiteral("connected to Den on %1").arg(kAdapter)));
 }
 
@@ -111,17 +109,12 @@ void TestConnectFlowHidden::hiddenSecuredNetworkConnectsThroughThePasswordWindow
     QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     child<QLineEdit>(dialog, "lineEdit")->setText(kRightKey);
     typeHiddenName(QStringLiteral("Lair"));
-    answerBox(QStringLiteral("OK"));
+    boxes->answers << QStringLiteral("OK");
     child<QPushButton>(dialog, "pushButton")->click();
 
-    QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to Lair"));
-    QCOMPARE(connectedTo(*sim), QStringLiteral("Lair"));
-    const QString xml = QString::fromStdU16String(sim->storedProfileXml(0, u"Lair"));
-    QVERIFY2(xml.contains(QStringLiteral("<nonBroadcast>true</nonBroadcast>")), qPrintable(xml));
-    QVERIFY2(xml.contains(QStringLiteral("<keyMaterial>%1</keyMaterial>").arg(kRightKey)), qPrintable(xml));
+    QTRY_COMPARE(boxTexts(), QStringList{connectedText("Lair")});
+    checkStoredProfile(QStringLiteral("Lair"), QStringLiteral("<keyMaterial>%1</keyMaterial>").arg(kRightKey));
     QCOMPARE(removals.count(), 0);
-    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Lair")));
     dialog->close();
 }
 

@@ -4,7 +4,6 @@
 
 #include "ui/FlowKit.h"
 #include "ui/dialogs/ConnectAP.h"
-#include "wireless/ProfileXml.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,7 +51,7 @@ void TestMainWindowFaults::outsideTextIsShownLiterally()
 {
     const QStringList names = {"<b>x</b>", "<img src=x>", "A\tB\nC", "&amp;"};
     for (int i = 0; i < names.size(); ++i)
-        sim->addNetwork(openNetwork(names[i].toStdString(), uint8_t(0x30 + i)));
+        sim->addNetwork(openNetwork(names[i].toStdString()));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), names.size());
 
@@ -66,19 +65,17 @@ void TestMainWindowFaults::outsideTextIsShownLiterally()
                      qPrintable(label->objectName()));
     }
 
-    answerBox(QStringLiteral("OK"));
     QVERIFY(pressNetwork(names[0]));
-    connectButton()->click();
-    QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, QStringLiteral("You successfully connected to <b>x</b>"));
+    connectAnsweringOk();
+    QTRY_COMPARE(boxTexts(), QStringList{connectedText("<b>x</b>")});
     QVERIFY(boxes->boxes[0].plain);
 }
 
 void TestMainWindowFaults::panelForgetsARowThatIsGone()
 {
-    sim->addAdapter(makeAdapter(0x11111111, u"Second adapter"));
-    sim->addNetwork(openNetwork("Cafe", 0x11));
-    sim->addNetwork(openNetwork("Attic", 0x12));
+    sim->addAdapter(adapter(1));
+    sim->addNetwork(openNetwork("Cafe"));
+    sim->addNetwork(openNetwork("Attic"));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 2);
     const QStringList unknown = QString(QStringLiteral("Unknown,")).repeated(6).split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -104,23 +101,22 @@ void TestMainWindowFaults::panelForgetsARowThatIsGone()
 
 void TestMainWindowFaults::connectionRowIsFoundBySecurityToo()
 {
-    sim->addNetwork(securedNetwork("Twin", 0x41));
-    sim->addNetwork(openNetwork("Twin", 0x42));
+    sim->addNetwork(securedNetwork("Twin", kKey));
+    sim->addNetwork(openNetwork("Twin"));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 2);
 
-    QTreeWidgetItem *open = rowWhere(networks, QStringLiteral("Twin"),
-                                     [](QTreeWidgetItem *row) { return row->text(1) == QLatin1String("None"); });
+    QTreeWidgetItem *open = findRow(networks, QStringLiteral("Twin"),
+                                    [](QTreeWidgetItem *row) { return row->text(1) == QLatin1String("None"); });
     QVERIFY(open);
     pressRow(networks, open);
-    answerBox(QStringLiteral("OK"));
-    connectButton()->click();
-    QTRY_COMPARE(connectedTo(*sim), QStringLiteral("Twin"));
+    connectAnsweringOk();
+    QTRY_COMPARE(connected(), QStringLiteral("Twin"));
     QTRY_COMPARE(boxes->boxes.size(), 1);
 
     window->refreshData();
-    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Twin")) && rowWhere(profiles, QStringLiteral("Twin"))->font(0).bold());
-    QTreeWidgetItem *secured = findRow(networks, 0, QStringLiteral("Twin"));
+    QTRY_VERIFY(findRow(profiles, QStringLiteral("Twin"), [](QTreeWidgetItem *row) { return row->font(0).bold(); }));
+    QTreeWidgetItem *secured = findRow(networks, QStringLiteral("Twin"));
     QVERIFY(secured && secured->text(1) != QLatin1String("None"));
     QVERIFY(!secured->font(0).bold());
     QCOMPARE(secured->text(12), QStringLiteral("No"));
@@ -128,38 +124,34 @@ void TestMainWindowFaults::connectionRowIsFoundBySecurityToo()
 
 void TestMainWindowFaults::failedAttemptRereadsTheConnection()
 {
-    sim->addNetwork(securedNetwork("Home", 0x51));
-    sim->addNetwork(securedNetwork("Office", 0x52));
-    sim->addStoredProfile(0, ProfileXml::securedProfile(QStringLiteral("Home"), QStringLiteral("Home"), 7, 4,
-                                                        kRightKey, false, true).toStdU16String());
+    sim->addNetwork(securedNetwork("Home", kKey));
+    sim->addNetwork(securedNetwork("Office", kKey));
+    sim->addStoredProfile(0, securedProfile(QStringLiteral("Home"), kRightKey));
     sim->setConnected(0, u"Home");
     QVERIFY(start());
-    QTRY_VERIFY(rowWhere(profiles, QStringLiteral("Home")));
+    QTRY_VERIFY(findRow(profiles, QStringLiteral("Home")));
     QTRY_COMPARE(panel("status"), QStringLiteral("Connected"));
 
     // The service leaves Home for the attempt, which the wrong key ends.
-    answerBox(QStringLiteral("OK"));
+    boxes->answers << QStringLiteral("OK");
     connectWithKey(QStringLiteral("Office"), QStringLiteral("wrong-key"));
-    QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, wrongKeyText());
+    QTRY_COMPARE(boxTexts(), QStringList{wrongKeyText()});
     QTRY_COMPARE(panel("status"), QStringLiteral("Not connected"));
-    QCOMPARE(connectedTo(*sim), QString());
+    QCOMPARE(connected(), QString());
 }
 
 void TestMainWindowFaults::enterpriseRowIsExplainedNotOpened()
 {
-    sim->addNetwork(securedNetwork("Campus", 0x61, DOT11_AUTH_ALGO_RSNA));
-    sim->addNetwork(securedNetwork("Office", 0x62));
+    sim->addNetwork(securedNetwork("Campus", kKey, DOT11_AUTH_ALGO_RSNA));
+    sim->addNetwork(securedNetwork("Office", kKey));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 2);
 
     QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
     QVERIFY(pressNetwork(QStringLiteral("Campus")));
-    answerBox(QStringLiteral("OK"));
-    connectButton()->click();
-    QCOMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, QStringLiteral("Networks that need a user name and a certificate (enterprise "
-                                                  "networks) cannot be connected from this program."));
+    connectAnsweringOk();
+    QCOMPARE(boxTexts(), QStringList{"Networks that need a user name and a certificate (enterprise "
+                                     "networks) cannot be connected from this program."});
     QVERIFY(!topLevel<ConnectAP>()->isVisible());
     QCOMPARE(requests.count(), 0);
     QVERIFY(connectButton()->isEnabled());
@@ -167,7 +159,7 @@ void TestMainWindowFaults::enterpriseRowIsExplainedNotOpened()
 
 void TestMainWindowFaults::failedCancelShowsOneBox()
 {
-    sim->addNetwork(securedNetwork("Office", 0x71));
+    sim->addNetwork(securedNetwork("Office", kKey));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 1);
 
@@ -177,10 +169,9 @@ void TestMainWindowFaults::failedCancelShowsOneBox()
     QTRY_COMPARE(dialogButton->text(), QStringLiteral("Cancel"));
 
     sim->failCall(Sim::Call::Disconnect, 5);
-    answerBox(QStringLiteral("OK"));
+    boxes->answers << QStringLiteral("OK");
     dialogButton->click();
-    QTRY_COMPARE(boxes->boxes.size(), 1);
-    QCOMPARE(boxes->boxes[0].text, QStringLiteral("Failed to cancel the network connection!\nError code: 5"));
+    QTRY_COMPARE(boxTexts(), QStringList{"Failed to cancel the network connection!\nError code: 5"});
     // Both windows hear the same report; the second box would be up by now.
     QCoreApplication::processEvents();
     QCOMPARE(boxes->boxes.size(), 1);
@@ -206,7 +197,7 @@ void TestMainWindowFaults::everyShortcutFires()
 
 void TestMainWindowFaults::panelKeepsItsPlace()
 {
-    sim->addNetwork(openNetwork("A network name that fills all 32", 0x81));
+    sim->addNetwork(openNetwork("A network name that fills all 32"));
     QVERIFY(start());
     QTRY_COMPARE(networks->topLevelItemCount(), 1);
     auto *box = child<QGroupBox>(window, "infoPanel");

@@ -4,7 +4,6 @@
 // set, and hiding into the tray (last: it ends the window).
 
 #include "ui/MainWindowKit.h"
-#include "ui/ModalAnswer.h"
 #include "core/TestSettings.h"
 
 #include "app/settings/SettingsKeys.h"
@@ -17,8 +16,6 @@
 #include "ui/main/MainWindowChrome.h"
 #include "ui/widgets/AppQLabel.h"
 #include "wireless/ConnectionState.h"
-#include "wireless/ProfileXml.h"
-#include "wireless/WirelessTexts.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -33,7 +30,14 @@ using namespace mainwindowkit;
 namespace {
 const QString kAdapter0 = QStringLiteral("Intel(R) Wi-Fi 6 AX201 160MHz");
 const QString kAdapter1 = QStringLiteral("Realtek RTL8821CE 802.11ac PCIe Adapter");
-const QString kGuid0 = QStringLiteral("{12345678-9ABC-DEF0-1122-334455667788}");
+const QString kGuid0 = adapterGuidText(0);
+
+Sim::Network withSignal(Sim::Network network, uint32_t quality, std::vector<Sim::Bss> bss)
+{
+    network.signalQuality = quality;
+    network.bss = std::move(bss);
+    return network;
+}
 } // namespace
 
 class TestMainWindowLists : public QObject
@@ -57,7 +61,6 @@ private slots:
     void titleIsTheLookupText_data();
     void titleIsTheLookupText();
     void languageSwitchFromEitherMenu();
-    void invalidLanguageGivesEnglish();
     void themeActionsMoveInStep();
     void closeHidesIntoTrayAndExitEnds();
 
@@ -82,19 +85,15 @@ void TestMainWindowLists::initTestCase()
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
     writeSetting(QLatin1String(SettingsGroup::Updates), QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts), true);
 
-    sim = std::make_shared<Sim>();
-    sim->addAdapter(makeAdapter(0x12345678, kAdapter0.toStdU16String()));
-    sim->addAdapter(makeAdapter(0x87654321, kAdapter1.toStdU16String()));
-    sim->addNetwork(makeNetwork("Cafe", false, 1, 0, 70, {makeBss(0x55, 2437000)}));
-    sim->addNetwork(makeNetwork("Office", true, 7, 4, 100, {makeBss(0x01, 5180000), makeBss(0x02, 5200000)}));
-    sim->addNetwork(makeNetwork("Attic", false, 1, 0, 1, {makeBss(0x66, 2412000)}));
-    Sim::Network hidden = makeNetwork("Lair", true, 7, 4, 40, {makeBss(0x77, 2462000)});
-    hidden.hidden = true;
-    sim->addNetwork(hidden);
-    sim->addNetwork(makeNetwork("Home", true, 7, 4, 90, {makeBss(0x99, 2437000)}));
-    sim->addStoredProfile(0, ProfileXml::securedProfile(QStringLiteral("Home"), QStringLiteral("Home"), 7, 4,
-                                                        QStringLiteral("correct-horse"), false, true)
-                                 .toStdU16String());
+    sim = world(0);
+    sim->addAdapter(adapter(0, kAdapter0));
+    sim->addAdapter(adapter(1, kAdapter1));
+    sim->addNetwork(withSignal(openNetwork("Cafe"), 70, {bssAt(2437000, 0x55)}));
+    sim->addNetwork(withSignal(securedNetwork("Office", "k"), 100, {bssAt(5180000, 0x01), bssAt(5200000, 0x02)}));
+    sim->addNetwork(withSignal(openNetwork("Attic"), 1, {bssAt(2412000, 0x66)}));
+    sim->addNetwork(hidden(withSignal(securedNetwork("Lair", "k"), 40, {bssAt(2462000, 0x77)})));
+    sim->addNetwork(withSignal(securedNetwork("Home", "k"), 90, {bssAt(2437000, 0x99)}));
+    sim->addStoredProfile(0, securedProfile(QStringLiteral("Home"), QStringLiteral("k")));
     sim->setConnected(0, u"Home");
     wlan::setDefaultClient(sim);
 
@@ -140,16 +139,16 @@ void TestMainWindowLists::networkRows_data()
 
     QTest::newRow("open") << "Cafe"
         << QStringList{"None", "70% (-65 dBm)", "No", "802.11 Open", "Infrastructure", "Not required", "Yes",
-                       "No profile", "No", "00:11:22:33:44:55", "6", "802.11n", "2437 MHz", "2.4 GHz"}
+                       "No profile", "No", "00:1A:2B:3C:4D:55", "6", "802.11n", "2437 MHz", "2.4 GHz"}
         << "false|0|false|1|0|0";
     QTest::newRow("secured, two BSSIDs") << "Office"
         << QStringList{"AES (CCMP)", "100% (-50 dBm)", "Yes", "WPA2-Personal (WPA2-PSK)", "Infrastructure",
-                       "Required", "Yes", "No profile", "No", "00:11:22:33:44:02", "40", "802.11n",
+                       "Required", "Yes", "No profile", "No", "00:1A:2B:3C:4D:02", "40", "802.11n",
                        "5200 MHz", "Dual-Band"}
         << "false|4|true|7|0|0";
     QTest::newRow("hidden") << "Hidden network"
         << QStringList{"AES (CCMP)", "40% (-80 dBm)", "Yes", "WPA2-Personal (WPA2-PSK)", "Infrastructure",
-                       "Required", "Yes", "No profile", "No", "00:11:22:33:44:77", "11", "802.11n", "2462 MHz", "2.4 GHz"}
+                       "Required", "Yes", "No profile", "No", "00:1A:2B:3C:4D:77", "11", "802.11n", "2462 MHz", "2.4 GHz"}
         << "true|4|true|7|0|0";
 }
 
@@ -159,7 +158,7 @@ void TestMainWindowLists::networkRows()
     QFETCH(QStringList, texts);
     QFETCH(QString, data);
 
-    QTreeWidgetItem *row = findRow(networks, 0, ssid);
+    QTreeWidgetItem *row = findRow(networks, ssid);
     QVERIFY2(row, qPrintable(ssid));
     QStringList shown;
     for (int column : {1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15, 16, 17})
@@ -177,7 +176,7 @@ void TestMainWindowLists::networkRows()
 
 void TestMainWindowLists::connectedProfileRowIsBold()
 {
-    QTreeWidgetItem *home = findRow(profiles, 0, QStringLiteral("Home"));
+    QTreeWidgetItem *home = findRow(profiles, QStringLiteral("Home"));
     QVERIFY(home);
     QCOMPARE(home->text(1), QStringLiteral("Home"));
     QCOMPARE(home->text(13), QStringLiteral("Yes"));
@@ -194,10 +193,10 @@ void TestMainWindowLists::connectedProfileRowIsBold()
 void TestMainWindowLists::networkPressFillsPanel()
 {
     QSignalSpy selected(window, &AirvaneLite::selectedNetwork);
-    pressRow(profiles, findRow(profiles, 0, QStringLiteral("Home")));
+    pressRow(profiles, findRow(profiles, QStringLiteral("Home")));
     QCOMPARE(profiles->selectedItems().size(), 1);
 
-    pressRow(networks, findRow(networks, 0, QStringLiteral("Office")));
+    pressRow(networks, findRow(networks, QStringLiteral("Office")));
     QCOMPARE(selected.count(), 1);
     QCOMPARE(selected.at(0).at(0).toString(), QStringLiteral("Office"));
     QVERIFY(profiles->selectedItems().isEmpty());
@@ -206,11 +205,11 @@ void TestMainWindowLists::networkPressFillsPanel()
 
     // The panel shows the row's values (the row texts are checked in networkRows).
     QCOMPARE(panelValues(window, {"network", "signal", "macAddress", "band"}),
-             QStringList({"Office", "100% (-50 dBm)", "00:11:22:33:44:02", "Dual-Band"}));
+             QStringList({"Office", "100% (-50 dBm)", "00:1A:2B:3C:4D:02", "Dual-Band"}));
     QCOMPARE(child<QPushButton>(window, "connectButton")->text(), QStringLiteral("Connect"));
 
     // A second press with Ctrl deselects the row and must leave the panel alone.
-    pressRow(networks, findRow(networks, 0, QStringLiteral("Office")), Qt::ControlModifier);
+    pressRow(networks, findRow(networks, QStringLiteral("Office")), Qt::ControlModifier);
     QVERIFY(networks->selectedItems().isEmpty());
     QCOMPARE(selected.count(), 1);
     QCOMPARE(panelValues(window, {"network"}), QStringList{"Office"});
@@ -218,15 +217,15 @@ void TestMainWindowLists::networkPressFillsPanel()
 
 void TestMainWindowLists::profilePressFillsPanelAndClearsNetworkSelection()
 {
-    pressRow(networks, findRow(networks, 0, QStringLiteral("Cafe")));
+    pressRow(networks, findRow(networks, QStringLiteral("Cafe")));
     QCOMPARE(networks->selectedItems().size(), 1);
 
-    pressRow(profiles, findRow(profiles, 0, QStringLiteral("Home")));
+    pressRow(profiles, findRow(profiles, QStringLiteral("Home")));
     QVERIFY(networks->selectedItems().isEmpty());
     QVERIFY(!child<QLabel>(window, "profileCaption")->isHidden());
     QVERIFY(!child<QLabel>(window, "profileValue")->isHidden());
     QCOMPARE(panelValues(window, {"profile", "network", "signal", "connected", "macAddress", "channel"}),
-             QStringList({"Home", "Home", "90% (-55 dBm)", "Yes", "00:11:22:33:44:99", "6"}));
+             QStringList({"Home", "Home", "90% (-55 dBm)", "Yes", "00:1A:2B:3C:4D:99", "6"}));
     QCOMPARE(child<QPushButton>(window, "connectButton")->text(), QStringLiteral("Disconnect"));
     const QStringList copied = copyPanel().split(QLatin1Char('\n'));
     QCOMPARE(copied.size(), 24); // the profile row is copied too
@@ -249,8 +248,8 @@ QString TestMainWindowLists::copyPanel()
 
 void TestMainWindowLists::clipboardAfterNetworkPress()
 {
-    pressRow(networks, findRow(networks, 0, QStringLiteral("Cafe")));
-    const QString expected = QStringList{
+    pressRow(networks, findRow(networks, QStringLiteral("Cafe")));
+    const QStringList expected{
         kAdapter0,
         "GUID: " + kGuid0,
         "Interface: Native WiFi",
@@ -264,18 +263,18 @@ void TestMainWindowLists::clipboardAfterNetworkPress()
         "Security: No",
         "Auth. Algorithm: 802.11 Open",
         "Connectable: Yes",
-        "Not connectable reason: " + reasonCodeText(0),
+        "Not connectable reason: The operation succeeds. (0)",
         "Dot11BssType: Infrastructure",
         "Flags: No profile",
         "Password: Not required",
         "Connected: No",
-        "MAC Address: 00:11:22:33:44:55",
+        "MAC Address: 00:1A:2B:3C:4D:55",
         "Channel: 6",
         "Mode: 802.11n",
         "Frequency: 2437 MHz",
         "Band: 2.4 GHz",
-    }.join(QLatin1Char('\n'));
-    QCOMPARE(copyPanel(), expected);
+    };
+    QCOMPARE(copyPanel().split(QLatin1Char('\n')), expected);
 }
 
 void TestMainWindowLists::returnWithoutSelectionWarns()
@@ -324,7 +323,6 @@ void TestMainWindowLists::titleIsTheLookupText_data()
     QTest::addColumn<int>("channel");
     QTest::addColumn<QString>("title");
     QTest::newRow("insider") << true << 1 << "Airvane Lite [Insider | Build 2.8.8.652 | x64]";
-    QTest::newRow("development") << true << 0 << "Airvane Lite [Development | Build 2.8.8.652 | x64]";
     QTest::newRow("unknown channel") << true << 9 << "Airvane Lite [Release | Build 2.8.8.652 | x64]";
     QTest::newRow("short") << false << 2 << "Airvane Lite";
 }
@@ -339,7 +337,6 @@ void TestMainWindowLists::titleIsTheLookupText()
     QCOMPARE(readSetting(QLatin1String(SettingsGroup::Updates), QLatin1String(SettingsKey::UpdatesChannel)).toInt(),
              channel);
     QCOMPARE(window->windowTitle(), title);
-    QCOMPARE(AirvaneLite::titleText(full, channel), title);
 }
 
 void TestMainWindowLists::languageSwitchFromEitherMenu()
@@ -364,13 +361,9 @@ void TestMainWindowLists::languageSwitchFromEitherMenu()
     QCOMPARE(toolbarTexts(), QStringList({"File", "Options", "Hostlens", "About"}));
     QVERIFY(menus->languageActions(1).at(1)->isChecked());
     QTRY_COMPARE(networks->topLevelItemCount(), rows);
-}
 
-void TestMainWindowLists::invalidLanguageGivesEnglish()
-{
-    const int rows = networks->topLevelItemCount();
+    // A language the program does not know gives English.
     window->russianLanguageChecked();
-    QCOMPARE(networks->headerItem()->text(1), QStringLiteral("Шифрование"));
     QTRY_COMPARE(networks->topLevelItemCount(), rows);
     window->languageSelected(static_cast<App::Language>(7));
     QCOMPARE(networks->headerItem()->text(1), QStringLiteral("Encryption"));

@@ -2,7 +2,6 @@
 
 #include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
@@ -43,18 +42,17 @@ private:
 
 void TestMainWindowNoCard::initTestCase()
 {
-    testsupport::resetSettings();
+    resetSettings();
     // The open-network notification is a modal window of its own; these cases are not about it.
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
-    sim = std::make_shared<Sim>();
-    sim->addNetwork(makeNetwork("Cafe", false, 1, 0, 70, {makeBss(0x55, 2437000)}));
+    sim = world(0, {openNetwork("Cafe")});
     wlan::setDefaultClient(sim);
     boxes = new BoxLog;
 
     // The first box is answered with Retry, the one that follows the new search with Cancel.
-    testsupport::whenModalAppears([](QWidget *box) {
+    whenModalAppears([](QWidget *box) {
         static_cast<MsgDialog *>(box)->button(QMessageBox::Retry)->click();
-        testsupport::pressInNextModal(QStringLiteral("Cancel"));
+        pressInNextModal(QStringLiteral("Cancel"));
     });
     window = new AirvaneLite;
     window->show();
@@ -92,7 +90,7 @@ void TestMainWindowNoCard::refreshLooksForAnAdapterInsteadOfScanning()
     QSignalSpy scans(window, &AirvaneLite::refreshWlanNetworks);
     const int enumerations = sim->callCount(Sim::Call::EnumInterfaces);
     BoxLog log;
-    testsupport::pressInNextModal(QStringLiteral("Cancel"));
+    pressInNextModal(QStringLiteral("Cancel"));
 
     QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
 
@@ -109,7 +107,7 @@ void TestMainWindowNoCard::refreshLooksForAnAdapterInsteadOfScanning()
 void TestMainWindowNoCard::adapterFoundOnRefreshReplacesTheEntry()
 {
     BoxLog log;
-    sim->addAdapter(makeAdapter(0x0A0B0C0D, u"USB Wi-Fi Stick"));
+    sim->addAdapter(adapter(0, QStringLiteral("USB Wi-Fi Stick")));
     QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
 
     auto *networks = child<QTreeWidget>(window, "networkList");
@@ -119,8 +117,7 @@ void TestMainWindowNoCard::adapterFoundOnRefreshReplacesTheEntry()
     QCOMPARE(window->interfaceState(), Interface::Listed);
     QCOMPARE(networks->topLevelItem(0)->text(0), QStringLiteral("Cafe"));
     QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
-    QCOMPARE(child<QLabel>(window, "guidValue")->text(),
-             QStringLiteral("{0A0B0C0D-9ABC-DEF0-1122-334455667788}"));
+    QCOMPARE(child<QLabel>(window, "guidValue")->text(), adapterGuidText(0));
     QVERIFY(log.boxes.isEmpty());
 }
 

@@ -3,7 +3,6 @@
 
 #include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
@@ -47,16 +46,14 @@ private:
 
 void TestMainWindowRefresh::initTestCase()
 {
-    testsupport::resetSettings();
+    resetSettings();
     writeDefaultSettings();
     // The open-network notification is a modal window of its own; these cases are not about it.
     writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
 
-    sim = std::make_shared<Sim>();
-    sim->addAdapter(makeAdapter(0x11111111, u"Adapter A"));
-    sim->addAdapter(makeAdapter(0x22222222, u"Adapter B"));
-    sim->addNetwork(makeNetwork("Cafe", false, 1, 0, 70, {makeBss(0x55, 2437000)}));
-    sim->addNetwork(makeNetwork("Office", true, 7, 4, 80, {makeBss(0x56, 2412000)}));
+    sim = world(0, {openNetwork("Cafe"), securedNetwork("Office", "k")});
+    sim->addAdapter(adapter(0, QStringLiteral("Adapter A")));
+    sim->addAdapter(adapter(1, QStringLiteral("Adapter B")));
     sim->setScanDelay(150);
     wlan::setDefaultClient(sim);
 
@@ -89,7 +86,7 @@ void TestMainWindowRefresh::refreshFailurePausesAutoRefreshUntilBoxCloses()
     bool timerRanDuringBox = true;
     QString title;
     QString text;
-    testsupport::whenModalAppears([&](QWidget *dialog) {
+    whenModalAppears([&](QWidget *dialog) {
         auto *box = static_cast<MsgDialog *>(dialog);
         timerRanDuringBox = timer()->isActive();
         title = box->windowTitle();
@@ -145,6 +142,11 @@ void TestMainWindowRefresh::networksErrorOfRemovedAdapterIsNotShown()
     listed.clear();
 
     BoxLog log;
+    // The engine's listing error, heard in this thread after the window's.
+    int listingErrors = 0;
+    QObject listener;
+    connect(WirelessConnect::instance(), &WirelessConnect::wlanAvailableNetworksError, &listener,
+            [&listingErrors] { ++listingErrors; });
     sim->removeAdapter(1);
     sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
     QTest::mouseClick(child<AppQLabel>(window, "refreshIcon"), Qt::LeftButton);
@@ -152,14 +154,13 @@ void TestMainWindowRefresh::networksErrorOfRemovedAdapterIsNotShown()
     // The engine reports the adapter gone; the window falls back to adapter A, whose listing fails.
     QTRY_COMPARE(selector->count(), 1);
     QCOMPARE(selector->itemText(0), QStringLiteral("Adapter A"));
-    QTRY_COMPARE(listed.count(), 1);
-    QTest::qWait(100);
-    QCOMPARE(log.count(QStringLiteral("Can't get available networks!")), 0);
+    QTRY_COMPARE(listingErrors, 1);
+    QCOMPARE(listed.count(), 1);
     QVERIFY(log.boxes.isEmpty());
 
     // A refresh clears the mark, so errors are shown again.
     sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
-    testsupport::pressInNextModal(QStringLiteral("Cancel"));
+    log.answers << QStringLiteral("Cancel");
     window->refreshData();
     QTRY_COMPARE(log.count(QStringLiteral("Can't get available networks!")), 1);
     QCOMPARE(log.boxes[0].title, QStringLiteral("Warning"));
