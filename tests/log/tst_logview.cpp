@@ -4,7 +4,6 @@
 #include "app/appearance/AppFont.h"
 #include "core/TestSettings.h"
 
-#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,10 +18,9 @@ class TestLogView : public QObject
 private slots:
     void initTestCase();
     void appendBeforeAnyWindowCreatesTheView();
-    void eachLineIsAParagraph();
+    void eachLineIsAParagraphOfPlainText();
     void lineFormat_data();
     void lineFormat();
-    void markupIsKeptAsText();
     void survivesAdoptionAndItsEnd();
     void fromAnotherThread();
 };
@@ -39,24 +37,21 @@ void TestLogView::appendBeforeAnyWindowCreatesTheView()
     appendLog(QStringLiteral("launching the program"));
     QTextBrowser *view = LogView::view();
     QVERIFY(LogView::exists() && view && !view->parent());
-    const QRegularExpression shape(
-        QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}: launching the program$"));
-    QVERIFY2(shape.match(view->toPlainText()).hasMatch(), qPrintable(view->toPlainText()));
-    // The time is the current local time.
-    const QDateTime stamped = QDateTime::fromString(view->toPlainText().left(19),
-                                                    QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    // Stamped with the current local time, in the line format checked below.
+    QVERIFY2(view->toPlainText().endsWith(QStringLiteral(": launching the program")), qPrintable(view->toPlainText()));
+    const QDateTime stamped = QDateTime::fromString(view->toPlainText().left(19), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     QVERIFY(qAbs(stamped.secsTo(QDateTime::currentDateTime())) <= 2);
 }
 
-void TestLogView::eachLineIsAParagraph()
+void TestLogView::eachLineIsAParagraphOfPlainText()
 {
     QTextBrowser *view = LogView::view();
     view->clear();
     appendLog(QStringLiteral("check for updates"));
-    appendLog(QStringLiteral("connected to Home"));
+    appendLog(QStringLiteral("chosen network - <b>Cafe</b> & <i>Bar</i>"));
     QCOMPARE(view->document()->blockCount(), 2);
     QVERIFY(view->document()->firstBlock().text().endsWith(QStringLiteral(": check for updates")));
-    QVERIFY(view->document()->lastBlock().text().endsWith(QStringLiteral(": connected to Home")));
+    QVERIFY(view->document()->lastBlock().text().endsWith(QStringLiteral(": chosen network - <b>Cafe</b> & <i>Bar</i>")));
 }
 
 void TestLogView::lineFormat_data()
@@ -83,14 +78,6 @@ void TestLogView::lineFormat()
     const QString actual = LogView::line(event, when);
     QLocale::setDefault(previous);
     QCOMPARE(actual, line);
-}
-
-void TestLogView::markupIsKeptAsText()
-{
-    QTextBrowser *view = LogView::view();
-    view->clear();
-    appendLog(QStringLiteral("chosen network - <b>Cafe</b> & <i>Bar</i>"));
-    QVERIFY(view->toPlainText().endsWith(QStringLiteral(": chosen network - <b>Cafe</b> & <i>Bar</i>")));
 }
 
 void TestLogView::survivesAdoptionAndItsEnd()

@@ -20,25 +20,17 @@ namespace {
 
 struct View
 {
-    explicit View(ConnectAP &dialog)
-        : combo(dialog.findChild<QComboBox *>("comboBox"))
-        , password(dialog.findChild<QLineEdit *>("lineEdit"))
-        , button(dialog.findChild<QPushButton *>("pushButton"))
-        , close(dialog.findChild<QPushButton *>("pushButton_2"))
-        , savePassword(dialog.findChild<Switch *>("savePasswordSwitch"))
-        , autoConnect(dialog.findChild<Switch *>("autoConnectSwitch"))
-    {
-    }
+    ConnectAP &dialog;
+    QComboBox *combo = dialog.findChild<QComboBox *>("comboBox");
+    QLineEdit *password = dialog.findChild<QLineEdit *>("lineEdit");
+    QPushButton *button = dialog.findChild<QPushButton *>("pushButton");
+    QPushButton *close = dialog.findChild<QPushButton *>("pushButton_2");
+    Switch *savePassword = dialog.findChild<Switch *>("savePasswordSwitch");
+    Switch *autoConnect = dialog.findChild<Switch *>("autoConnectSwitch");
+
     // Whether the drop-down, the password and the auto-connect switch take input.
     bool editable() const { return combo->isEnabled() && password->isEnabled() && autoConnect->isEnabled(); }
     bool locked() const { return !combo->isEnabled() && !password->isEnabled() && !autoConnect->isEnabled(); }
-
-    QComboBox *combo;
-    QLineEdit *password;
-    QPushButton *button;
-    QPushButton *close;
-    Switch *savePassword;
-    Switch *autoConnect;
 };
 
 } // namespace
@@ -70,7 +62,7 @@ private slots:
 void TestConnectAP::networkFilter()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     dialog.setWlanNetworksData({ wpa2("WPA2"), network("WEP", true, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_SHARED_KEY),
                                  network("SAE", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_WPA3_SAE),
                                  network("Enterprise", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA),
@@ -85,7 +77,7 @@ void TestConnectAP::networkFilter()
 void TestConnectAP::listKeepsTheNetworkOnShow()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy asked(&dialog, &ConnectAP::checkAPData);
     dialog.setWlanNetworksData({ wpa2("A"), wpa2("B") });
     dialog.setSelectedNetwork(QStringLiteral("B"), DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA_PSK, false);
@@ -105,7 +97,7 @@ void TestConnectAP::listKeepsTheNetworkOnShow()
 void TestConnectAP::passwordRule()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     dialog.setWlanNetworksData({ wpa2("A") });
     QVERIFY(!view.button->isEnabled());
@@ -136,7 +128,7 @@ void TestConnectAP::passwordRule()
 void TestConnectAP::connectRequestDescribesTheEntryShown()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     QSignalSpy request(&dialog, &ConnectAP::connectSecuredRequest);
 
@@ -167,7 +159,7 @@ void TestConnectAP::connectRequestDescribesTheEntryShown()
 void TestConnectAP::fiveStates()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy request(&dialog, &ConnectAP::connectSecuredRequest);
     QCOMPARE(dialog.connectionState(), int(ConnectAP::Initial));
 
@@ -220,7 +212,7 @@ void TestConnectAP::fiveStates()
 void TestConnectAP::failedCancelKeepsConnecting()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy cancel(&dialog, &ConnectAP::cancelRequest);
     dialog.setWlanNetworksData({ wpa2("A") });
     view.password->setText(QStringLiteral("secret"));
@@ -244,7 +236,7 @@ void TestConnectAP::failedCancelKeepsConnecting()
 void TestConnectAP::disconnectAskedFirst()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     dialog.setWlanNetworksData({ wpa2("A") });
     dialog.setAPConnected(QStringLiteral("A"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
@@ -269,7 +261,7 @@ void TestConnectAP::disconnectAskedFirst()
 void TestConnectAP::closingWhileConnectingCancelsFirst()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     QSignalSpy stateAsked(&dialog, &ConnectAP::checkWlanState);
     dialog.show();
@@ -308,7 +300,7 @@ void TestConnectAP::undecipherableNameClearsField()
     writeSetting(QStringLiteral("Database"), QStringLiteral("APPassword"),
                  TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("leaked")));
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     // The empty drop-down must not match the empty result of a failed decipher.
     QVERIFY(view.password->text().isEmpty());
     dialog.setWlanNetworksData({ wpa2("Alpha") });
@@ -328,7 +320,7 @@ void TestConnectAP::savePasswordOffForgetsAtOnce()
     writeSetting(QStringLiteral("Database"), QStringLiteral("APPassword"),
                  TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("s3cr3t")));
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     dialog.setWlanNetworksData({ wpa2("Cafe") });
     dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
     pick(view.combo, QStringLiteral("Cafe"));
@@ -346,7 +338,7 @@ void TestConnectAP::savePasswordOffForgetsAtOnce()
 void TestConnectAP::hiddenDialogClosedAllowsNewConnect()
 {
     ConnectAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy handOver(&dialog, &ConnectAP::selectedProtectedHAP);
     QSignalSpy cancel(&dialog, &ConnectAP::cancelRequest);
     const QString hidden = dialogs::hiddenNetworkName();

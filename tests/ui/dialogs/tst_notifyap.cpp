@@ -23,33 +23,22 @@ namespace {
 
 struct View
 {
-    explicit View(NotifyAP &dialog)
-        : combo(dialog.findChild<QComboBox *>("comboBox"))
-        , signal(dialog.findChild<QLabel *>("signalValue"))
-        , connect(dialog.findChild<QPushButton *>("connectButton"))
-        , remind(dialog.findChild<QPushButton *>("remindButton"))
-        , close(dialog.findChild<QPushButton *>("closeButton"))
-        , ok(dialog.findChild<QPushButton *>("okButton"))
-        , timerLabel(dialog.findChild<QLabel *>("timerLabel"))
-        , moment(dialog.findChild<QDateTimeEdit *>("dateTimeEdit"))
-        , doNotShow(dialog.findChild<Switch *>("doNotShowSwitch"))
-    {
-    }
+    NotifyAP &dialog;
+    QComboBox *combo = dialog.findChild<QComboBox *>("comboBox");
+    QLabel *signal = dialog.findChild<QLabel *>("signalValue");
+    QPushButton *connect = dialog.findChild<QPushButton *>("connectButton");
+    QPushButton *remind = dialog.findChild<QPushButton *>("remindButton");
+    QPushButton *close = dialog.findChild<QPushButton *>("closeButton");
+    QPushButton *ok = dialog.findChild<QPushButton *>("okButton");
+    QLabel *timerLabel = dialog.findChild<QLabel *>("timerLabel");
+    QDateTimeEdit *moment = dialog.findChild<QDateTimeEdit *>("dateTimeEdit");
+    Switch *doNotShow = dialog.findChild<Switch *>("doNotShowSwitch");
+
     // Hidden parts of the reminder row, as flags "label moment ok".
     QString reminderRowHidden() const
     {
         return QStringLiteral("%1 %2 %3").arg(timerLabel->isHidden()).arg(moment->isHidden()).arg(ok->isHidden());
     }
-
-    QComboBox *combo;
-    QLabel *signal;
-    QPushButton *connect;
-    QPushButton *remind;
-    QPushButton *close;
-    QPushButton *ok;
-    QLabel *timerLabel;
-    QDateTimeEdit *moment;
-    Switch *doNotShow;
 };
 
 QVariant appSetting(const char *key)
@@ -94,7 +83,7 @@ void TestNotifyAP::init()
 void TestNotifyAP::openNetworkFilter()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     dialog.setWlanOpenAPData({ open("Cafe", "40% (-80 dBm)"), open("Attic", "90% (-55 dBm)"),
                                network("Secured", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN),
                                network("WEP", false, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_OPEN),
@@ -108,7 +97,7 @@ void TestNotifyAP::openNetworkFilter()
 void TestNotifyAP::refreshReplacesTheList()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
     QSignalSpy asked(&dialog, &NotifyAP::checkAPData);
     dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
@@ -139,7 +128,7 @@ void TestNotifyAP::refreshReplacesTheList()
 void TestNotifyAP::remindLaterToggles()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     dialog.show();
     const QDateTime before = QDateTime::currentDateTime();
     QTest::mouseClick(view.remind, Qt::LeftButton);
@@ -162,7 +151,7 @@ void TestNotifyAP::pastMomentRefused()
     writeAppSetting(QStringLiteral("NotifyWhenOpenAP"), true);
     writeAppSetting(QStringLiteral("Reminder"), QStringLiteral("unknown"));
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     dialog.setWlanOpenAPData({ open("Cafe") });
     dialog.show();
@@ -222,7 +211,7 @@ void TestNotifyAP::doNotShowAgain()
     QFETCH(bool, stored);
 
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     dialog.loadNotificationSettings(!startChecked);
     QCOMPARE(view.doNotShow->isChecked(), startChecked);
@@ -239,7 +228,7 @@ void TestNotifyAP::doNotShowAgain()
 void TestNotifyAP::connectedStateAndDisconnect()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy disconnect(&dialog, &NotifyAP::disconnectOpenAPRequest);
     QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
     dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
@@ -268,7 +257,7 @@ void TestNotifyAP::connectedStateAndDisconnect()
 void TestNotifyAP::hiddenOpenNetworkGoesThroughDialog()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     QSignalSpy handOver(&dialog, &NotifyAP::selectedOpenHAP);
     QSignalSpy ownRequest(&dialog, &NotifyAP::connectOpenAPRequest);
     QSignalSpy current(&dialog, &NotifyAP::currentNetwork);
@@ -306,7 +295,7 @@ void TestNotifyAP::hiddenOpenNetworkGoesThroughDialog()
 void TestNotifyAP::closingReportsAndCancelsWhileConnecting()
 {
     NotifyAP dialog;
-    View view(dialog);
+    View view{dialog};
     testsupport::SignalRecorder recorder(&dialog);
     dialog.setWlanOpenAPData({ open("Cafe") });
     dialog.show();

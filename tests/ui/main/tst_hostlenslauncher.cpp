@@ -93,6 +93,12 @@ private slots:
 private:
     QTemporaryDir dir;
     QList<QUrl> opened;
+    // An empty file standing for the program.
+    QString program()
+    {
+        QFile file(dir.filePath(QStringLiteral("HostlensHome.exe")));
+        return file.open(QIODevice::WriteOnly) ? file.fileName() : QString();
+    }
     HostlensLauncher::UrlOpener recordingOpener(bool result)
     {
         return [this, result](const QUrl &url) {
@@ -108,10 +114,7 @@ static const QString missing =
 void TestHostlensLauncher::installedCopyOpensWithoutQuestions()
 {
     opened.clear();
-    const QString installed = dir.filePath(QStringLiteral("HostlensHome.exe"));
-    QFile file(installed);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString installed = program();
     HostlensLauncher launcher(nullptr, recordingOpener(true));
     launcher.setInstallPaths({dir.filePath(QStringLiteral("absent.exe")), installed});
     launcher.open();
@@ -148,10 +151,7 @@ void TestHostlensLauncher::fileChosenOnTheSecondTry()
     QFETCH(bool, opens);
     QFETCH(QStringList, after);
     opened.clear();
-    const QString chosen = dir.filePath(QStringLiteral("HostlensHome.exe"));
-    QFile file(chosen);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString chosen = program();
     HostlensLauncher launcher(nullptr, recordingOpener(opens));
     launcher.setInstallPaths({});
     QStringList answers({"Yes", "cancel", "Retry", chosen});

@@ -71,27 +71,24 @@ private:
         return QCoreApplication::exec();
     }
 
-    static void storeOptions(bool add, bool minimize, bool close, bool notify, bool show)
+    // The five tray options, one bit each in this order.
+    static constexpr const char *options[] = {"AddToTray", "MinimizeToTray", "CloseToTray", "NotifyWhenInTray",
+                                              "ShowWindowWhenInTray"};
+    static void storeOptions(int bits)
     {
-        writeAppSetting(QStringLiteral("AddToTray"), add);
-        writeAppSetting(QStringLiteral("MinimizeToTray"), minimize);
-        writeAppSetting(QStringLiteral("CloseToTray"), close);
-        writeAppSetting(QStringLiteral("NotifyWhenInTray"), notify);
-        writeAppSetting(QStringLiteral("ShowWindowWhenInTray"), show);
+        for (int i = 0; i < 5; ++i)
+            writeAppSetting(QLatin1String(options[i]), bool(bits & (1 << i)));
     }
 };
 
 void TestMainWindowChrome::trayMatrix_data()
 {
     QTest::addColumn<int>("bits");
-    const char *const names[] = {"add", "minimize", "close", "notify", "show"};
     for (int bits = 0; bits < 32; ++bits) {
         QStringList on;
-        for (int i = 0; i < 5; ++i) {
-            if (bits & (1 << i))
-                on << QLatin1String(names[i]);
-        }
-        QTest::newRow(qPrintable(on.isEmpty() ? QStringLiteral("none") : on.join(QLatin1Char('+')))) << bits;
+        for (int i = 0; i < 5; ++i)
+            on << QLatin1String(bits & (1 << i) ? options[i] : "");
+        QTest::newRow(qPrintable(on.join(QLatin1Char('+')))) << bits;
     }
 }
 
@@ -101,7 +98,7 @@ void TestMainWindowChrome::trayMatrix()
 {
     QFETCH(int, bits);
     const bool add = bits & 1, minimize = bits & 2, close = bits & 4, notify = bits & 8, show = bits & 16;
-    storeOptions(add, minimize, close, notify, show);
+    storeOptions(bits);
     Shell shell;
     AppTray *tray = shell.chrome->tray();
     QSignalSpy balloons(tray, &AppTray::balloonShown);
@@ -167,7 +164,7 @@ void TestMainWindowChrome::trayMatrix()
 
 void TestMainWindowChrome::exitEndsTheEventLoopWithCloseToTray()
 {
-    storeOptions(true, true, true, true, true);
+    storeOptions(31);
     Shell shell;
     shell.show();
     shell.chrome->manageTraySettings();
