@@ -1,3 +1,5 @@
+// The command catalogues, the launcher's decisions and the console window that runs them.
+
 #include "console/CommandCatalogue.h"
 #include "console/CommandLauncher.h"
 #include "console/ConfigManager.h"
@@ -7,10 +9,13 @@
 #include "ui/RecordingCommandHost.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCodec>
 #include <QWidget>
 #include <QtTest>
 
@@ -25,11 +30,12 @@ const CommandFields Typed { QStringLiteral("Home Net"), QStringLiteral("p@ss wor
 
 } // namespace
 
-class TestCommandCatalogue : public QObject
+class TestConsole : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init() { testsupport::resetSettings(); }
     void cleanup();
     void netshCommandTexts();
@@ -39,18 +45,26 @@ private slots:
     void decisionSteps_data();
     void decisionSteps();
 
+    // The console window against real child processes of /bin/sh.
+    void piecesBecomeParagraphsAndExitCodeIsReported();
+    void results_data();
+    void results();
+    void closingEndsTheCommandAndItsChildren_data();
+    void closingEndsTheCommandAndItsChildren();
+
 private:
     QWidget parent;
+    static QStringList paragraphs(ConfigManager &window);
 };
 
-void TestCommandCatalogue::cleanup()
+void TestConsole::cleanup()
 {
     // Console windows delete themselves later; end their commands now.
     for (ConfigManager *window : parent.findChildren<ConfigManager *>())
         delete window;
 }
 
-void TestCommandCatalogue::netshCommandTexts()
+void TestConsole::netshCommandTexts()
 {
     // Each row as "command|admin|confirmation": the command texts are what Windows is handed.
     QStringList expected{
@@ -79,7 +93,7 @@ void TestCommandCatalogue::netshCommandTexts()
     QCOMPARE(external, expected.replaceInStrings(QRegularExpression("^/C "), "/K "));
 }
 
-void TestCommandCatalogue::unsafeFieldsRefused_data()
+void TestConsole::unsafeFieldsRefused_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("quote and ampersands") << QStringLiteral("x\" & touch /tmp/pwned & \"");
@@ -92,7 +106,7 @@ void TestCommandCatalogue::unsafeFieldsRefused_data()
     QTest::newRow("tab") << QStringLiteral("a\tb");
 }
 
-void TestCommandCatalogue::unsafeFieldsRefused()
+void TestConsole::unsafeFieldsRefused()
 {
     QFETCH(QString, text);
     QFile::remove(QStringLiteral("/tmp/pwned"));
@@ -119,7 +133,7 @@ void TestCommandCatalogue::unsafeFieldsRefused()
     QVERIFY(!QFile::exists(QStringLiteral("/tmp/pwned")));
 }
 
-void TestCommandCatalogue::shellFieldsCannotEscapeTheirQuotes()
+void TestConsole::shellFieldsCannotEscapeTheirQuotes()
 {
     // Characters a shell would act on are allowed in names and stay literal inside their quotes.
     QTemporaryDir dir;
@@ -139,7 +153,7 @@ void TestCommandCatalogue::shellFieldsCannotEscapeTheirQuotes()
     QVERIFY(!QFile::exists(marker));
 }
 
-void TestCommandCatalogue::decisionSteps_data()
+void TestConsole::decisionSteps_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("configManager");
@@ -162,7 +176,7 @@ void TestCommandCatalogue::decisionSteps_data()
     QTest::newRow("switch off, admin") << 2 << false << false << "" << "" << "elevated" << false;
 }
 
-void TestCommandCatalogue::decisionSteps()
+void TestConsole::decisionSteps()
 {
     QFETCH(int, row);
     QFETCH(bool, configManager);
@@ -198,5 +212,120 @@ void TestCommandCatalogue::decisionSteps()
     }
 }
 
-QTEST_MAIN(TestCommandCatalogue)
-#include "tst_commandcatalogue.moc"
+void TestConsole::initTestCase()
+{
+    // The console decodes with the locale's codec; the test machine's locale may be plain C.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+}
+
+QStringList TestConsole::paragraphs(ConfigManager &window)
+{
+    QStringList texts;
+    for (QTextBlock block = window.outputView()->document()->begin(); block.isValid(); block = block.next())
+        texts << block.text();
+    return texts;
+}
+
+// printf argument that writes these bytes, so the command line itself stays ASCII.
+static QString octal(const QByteArray &bytes)
+{
+    QString text;
+    for (unsigned char byte : bytes)
+        text += byte < 0x80 && byte != '\\' && byte != '\'' && byte != '%' ? QString(QChar(byte))
+                                                                          : QStringLiteral("\\%1").arg(byte, 3, 8, QLatin1Char('0'));
+    return text;
+}
+
+void TestConsole::piecesBecomeParagraphsAndExitCodeIsReported()
+{
+    // "Привет" plus the first byte of "м", then the rest of "мир": the character split between
+    // two reads must come out whole. Markup in the output stays text.
+    const QByteArray first = QStringLiteral("Привет").toUtf8() + QStringLiteral("м").toUtf8().left(1);
+    const QByteArray second = QStringLiteral("м").toUtf8().mid(1) + QStringLiteral("ир\n").toUtf8();
+    const QByteArray third = QStringLiteral("<b>конец</b>\n").toUtf8();
+    const QString command = QStringLiteral("printf '%1'; sleep 0.3; printf '%2'; sleep 0.3; printf '%3'; exit 3")
+                                .arg(octal(first), octal(second), octal(third));
+
+    ConfigManager window;
+    QSignalSpy failed(&window, &ConfigManager::commandFailed);
+    window.runCommand({ command });
+
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(failed.takeFirst(), QVariantList{ 3 });
+    QCOMPARE(paragraphs(window), QStringList({ QStringLiteral("Привет"), QStringLiteral("мир"),
+                                               QStringLiteral("<b>конец</b>") }));
+    QCOMPARE(window.outputView()->textCursor().position(), 0);
+}
+
+void TestConsole::results_data()
+{
+    QTest::addColumn<QString>("interpreter");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("exit 0") << "/bin/sh" << "true" << "succeeded";
+    QTest::newRow("exit 5") << "/bin/sh" << "exit 5" << "failed 5";
+    QTest::newRow("killed") << "/bin/sh" << "kill -9 $$" << "failed -2";
+    // The window says why instead of staying empty.
+    QTest::newRow("cannot start") << "/nonexistent/interpreter" << "true" << "failed -1";
+}
+
+void TestConsole::results()
+{
+    QFETCH(QString, interpreter);
+    QFETCH(QString, command);
+    QFETCH(QString, result);
+    ConfigManager window(nullptr, interpreter);
+    QStringList seen;
+    connect(&window, &ConfigManager::commandSucceeded, this, [&] { seen << QStringLiteral("succeeded"); });
+    connect(&window, &ConfigManager::commandFailed, this, [&](int code) { seen << QStringLiteral("failed %1").arg(code); });
+    window.runCommand({ command });
+    QTRY_COMPARE(seen, QStringList{ result });
+    QCOMPARE(window.outputView()->toPlainText().startsWith(QStringLiteral("The command could not be started")),
+             result == QLatin1String("failed -1"));
+}
+
+void TestConsole::closingEndsTheCommandAndItsChildren_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("window closed") << false;
+    QTest::newRow("Escape") << true;
+}
+
+static bool processGone(const QString &pid)
+{
+    // A child of the shell is re-parented when the shell dies; a zombie waiting for its new parent
+    // has ended too.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const int end = line.lastIndexOf(')');
+    return end > 0 && line.mid(end + 2, 1) == "Z";
+}
+
+void TestConsole::closingEndsTheCommandAndItsChildren()
+{
+    QFETCH(bool, escape);
+    auto *window = new ConfigManager;
+    QPointer<ConfigManager> alive(window);
+    window->runCommand({ QStringLiteral("echo $$; sleep 30 & echo $!; wait") });
+    window->show();
+    QTRY_COMPARE_WITH_TIMEOUT(window->outputView()->toPlainText().split(QLatin1Char('\n')).size(), 2, 5000);
+    const QStringList pids = window->outputView()->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY(!processGone(pids.at(0)));
+    QVERIFY(!processGone(pids.at(1)));
+
+    QElapsedTimer clock;
+    clock.start();
+    if (escape)
+        QTest::keyClick(window, Qt::Key_Escape);
+    else
+        window->close();
+    QTRY_VERIFY_WITH_TIMEOUT(processGone(pids.at(0)) && processGone(pids.at(1)), 1000);
+    QVERIFY(clock.elapsed() < 1000);
+    // The window deletes itself when closed.
+    QTRY_VERIFY(alive.isNull());
+}
+
+QTEST_MAIN(TestConsole)
+#include "tst_console.moc"
