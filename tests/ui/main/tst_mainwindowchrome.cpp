@@ -1,3 +1,7 @@
+// The main window's chrome (tray, menus, windows it owns, geometry) on a stand-in window, and the
+// Hostlens launcher of its menu.
+
+#include "ui/main/HostlensLauncher.h"
 #include "ui/main/MainWindowChrome.h"
 
 #include "app/settings/SettingsStore.h"
@@ -5,13 +9,21 @@
 #include "ui/dialogs/About.h"
 #include "ui/main/AppTray.h"
 #include "ui/main/WindowPersistence.h"
+#include "ui/widgets/MsgDialog.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -45,6 +57,69 @@ protected:
     }
 };
 
+class ModalScript : public QObject
+{
+public:
+    // "Yes", "Retry", ...: press that button of a message box; "cancel": reject a file dialog;
+    // any other text: choose that file in a file dialog.
+    explicit ModalScript(QStringList answers) : pending(std::move(answers))
+    {
+        connect(&poll, &QTimer::timeout, this, &ModalScript::answerNext);
+        poll.start(10);
+    }
+
+    QStringList seen;
+
+private:
+    void answerNext()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (pending.isEmpty() || !modal || modal == answered || !modal->isVisible())
+            return;
+        const QString answer = pending.constFirst();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            if (answer != QLatin1String("cancel")) {
+                // The dialog may still be reading its folder and reset the choice; try again
+                // on the next tick until the choice holds.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(answer);
+                else
+                    files->selectFile(answer);
+                const QStringList chosen = files->selectedFiles();
+                if (chosen.size() != 1 || QFileInfo(chosen.at(0)).canonicalFilePath() != QFileInfo(answer).canonicalFilePath())
+                    return;
+            }
+            answered = modal;
+            pending.removeFirst();
+            seen << QStringLiteral("file dialog: ") + files->windowTitle() + QLatin1Char(' ')
+                        + files->nameFilters().join(QLatin1Char(';'));
+            if (answer == QLatin1String("cancel"))
+                files->reject();
+            else
+                static_cast<QDialog *>(files)->done(QDialog::Accepted);
+            return;
+        }
+        answered = modal;
+        pending.removeFirst();
+        QString text;
+        for (QLabel *label : modal->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                text = label->text();
+        }
+        seen << modal->windowTitle() + QStringLiteral(": ") + text;
+        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
+            if (button->text().remove(QLatin1Char('&')) == answer) {
+                button->click();
+                return;
+            }
+        }
+    }
+
+    QStringList pending;
+    QPointer<QWidget> answered;
+    QTimer poll;
+};
+
 class TestMainWindowChrome : public QObject
 {
     Q_OBJECT
@@ -59,6 +134,14 @@ private slots:
     void missingWindowsAreDisabled();
     void opacityReachesOpenDialogs();
     void geometryFirstStartStoredAndDamaged();
+
+
+    // The Hostlens launcher of the main window's menu.
+    void installedCopyOpensWithoutQuestions();
+    void threeFileDialogsThenThePurchaseHint();
+    void fileChosenOnTheSecondTry_data();
+    void fileChosenOnTheSecondTry();
+    void infoPageFailureIsReported();
 
 private:
     // The program's event loop; 7 when nothing ended it within five seconds.
@@ -78,6 +161,22 @@ private:
     {
         for (int i = 0; i < 5; ++i)
             writeAppSetting(QLatin1String(options[i]), bool(bits & (1 << i)));
+    }
+
+    QTemporaryDir dir;
+    QList<QUrl> opened;
+    // An empty file standing for the program.
+    QString program()
+    {
+        QFile file(dir.filePath(QStringLiteral("HostlensHome.exe")));
+        return file.open(QIODevice::WriteOnly) ? file.fileName() : QString();
+    }
+    HostlensLauncher::UrlOpener recordingOpener(bool result)
+    {
+        return [this, result](const QUrl &url) {
+            opened << url;
+            return result;
+        };
     }
 };
 
@@ -250,6 +349,71 @@ void TestMainWindowChrome::geometryFirstStartStoredAndDamaged()
     damaged.resize(10, 10);
     WindowPersistence::restoreGeometry(&damaged);
     QCOMPARE(damaged.size(), QSize(1260, 600));
+}
+
+static const QString missing =
+    QStringLiteral("Application was not found! Would you like to provide path to the application?");
+
+void TestMainWindowChrome::installedCopyOpensWithoutQuestions()
+{
+    opened.clear();
+    const QString installed = program();
+    HostlensLauncher launcher(nullptr, recordingOpener(true));
+    launcher.setInstallPaths({dir.filePath(QStringLiteral("absent.exe")), installed});
+    launcher.open();
+    QCOMPARE(opened, QList<QUrl>({QUrl::fromLocalFile(installed)}));
+}
+
+void TestMainWindowChrome::threeFileDialogsThenThePurchaseHint()
+{
+    opened.clear();
+    QWidget window;
+    HostlensLauncher launcher(&window, recordingOpener(true));
+    launcher.setInstallPaths({});
+    ModalScript script({"Yes", "cancel", "Retry", "cancel", "Retry", "cancel", "OK"});
+    launcher.open();
+    const QString dialog = QStringLiteral("file dialog: Open HostlensHome.exe");
+    QCOMPARE(script.seen, QStringList({QStringLiteral("Attention: ") + missing, dialog,
+                                       QStringLiteral("Warning: ") + missing, dialog,
+                                       QStringLiteral("Warning: ") + missing, dialog,
+                                       QStringLiteral("Information: You can purchase it here: https://www.tarnwick.example")}));
+    QVERIFY(opened.isEmpty());
+}
+
+void TestMainWindowChrome::fileChosenOnTheSecondTry_data()
+{
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("opens") << true << QStringList();
+    QTest::newRow("cannot open")
+        << false << QStringList({"Error: Failed to open the application! Make sure it is installed."});
+}
+
+void TestMainWindowChrome::fileChosenOnTheSecondTry()
+{
+    QFETCH(bool, opens);
+    QFETCH(QStringList, after);
+    opened.clear();
+    const QString chosen = program();
+    HostlensLauncher launcher(nullptr, recordingOpener(opens));
+    launcher.setInstallPaths({});
+    QStringList answers({"Yes", "cancel", "Retry", chosen});
+    if (!opens)
+        answers << QStringLiteral("OK");
+    ModalScript script(answers);
+    launcher.open();
+    QCOMPARE(opened, QList<QUrl>({QUrl::fromLocalFile(chosen)}));
+    QCOMPARE(script.seen.mid(4), after);
+}
+
+void TestMainWindowChrome::infoPageFailureIsReported()
+{
+    opened.clear();
+    HostlensLauncher launcher(nullptr, recordingOpener(false));
+    ModalScript script({"OK"});
+    launcher.openInfoPage();
+    QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("https://www.tarnwick.example/apps/hostlens-home"))}));
+    QCOMPARE(script.seen, QStringList({"Error: Failed to open the information about the application!"}));
 }
 
 QTEST_MAIN(TestMainWindowChrome)

@@ -1,0 +1,961 @@
+// The dialogs on their own, the engine replaced by the signals they send: the password window, the
+// hidden-network window, the open-network notification, and the About window with its license
+// viewer.
+
+#include "ui/dialogs/About.h"
+#include "ui/dialogs/ConnectAP.h"
+#include "ui/dialogs/ConnectHAP.h"
+#include "ui/dialogs/LicenseAgreement.h"
+#include "ui/dialogs/NotifyAP.h"
+
+#include "app/settings/SettingsEnums.h"
+#include "app/settings/SettingsStore.h"
+#include "core/SignalRecorder.h"
+#include "core/TestSettings.h"
+#include "ui/DialogTestKit.h"
+#include "ui/ModalAnswer.h"
+#include "ui/dialogs/DialogSupport.h"
+#include "ui/widgets/MsgDialog.h"
+#include "ui/widgets/Switch.h"
+#include "util/TextCipher.h"
+#include "wireless/WirelessConnect.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace dialogkit;
+
+namespace {
+
+struct PasswordView
+{
+    ConnectAP &dialog;
+    QComboBox *combo = dialog.findChild<QComboBox *>("comboBox");
+    QLineEdit *password = dialog.findChild<QLineEdit *>("lineEdit");
+    QPushButton *button = dialog.findChild<QPushButton *>("pushButton");
+    QPushButton *close = dialog.findChild<QPushButton *>("pushButton_2");
+    Switch *savePassword = dialog.findChild<Switch *>("savePasswordSwitch");
+    Switch *autoConnect = dialog.findChild<Switch *>("autoConnectSwitch");
+
+    // Whether the drop-down, the password and the auto-connect switch take input.
+    bool editable() const { return combo->isEnabled() && password->isEnabled() && autoConnect->isEnabled(); }
+    bool locked() const { return !combo->isEnabled() && !password->isEnabled() && !autoConnect->isEnabled(); }
+};
+
+struct NotifyView
+{
+    NotifyAP &dialog;
+    QComboBox *combo = dialog.findChild<QComboBox *>("comboBox");
+    QLabel *signal = dialog.findChild<QLabel *>("signalValue");
+    QPushButton *connect = dialog.findChild<QPushButton *>("connectButton");
+    QPushButton *remind = dialog.findChild<QPushButton *>("remindButton");
+    QPushButton *close = dialog.findChild<QPushButton *>("closeButton");
+    QPushButton *ok = dialog.findChild<QPushButton *>("okButton");
+    QLabel *timerLabel = dialog.findChild<QLabel *>("timerLabel");
+    QDateTimeEdit *moment = dialog.findChild<QDateTimeEdit *>("dateTimeEdit");
+    Switch *doNotShow = dialog.findChild<Switch *>("doNotShowSwitch");
+
+    // Hidden parts of the reminder row, as flags "label moment ok".
+    QString reminderRowHidden() const
+    {
+        return QStringLiteral("%1 %2 %3").arg(timerLabel->isHidden()).arg(moment->isHidden()).arg(ok->isHidden());
+    }
+};
+
+QVariant appSetting(const char *key)
+{
+    return readAppSetting(QLatin1String(key), QStringLiteral("<missing>"));
+}
+
+const QString kRowShown = QStringLiteral("0 0 0");
+const QString kRowHidden = QStringLiteral("1 1 1");
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WirelessConnect::instance(); }
+    void init()
+    {
+        testsupport::resetSettings();
+        QLocale::setDefault(QLocale::c());
+    }
+    void cleanup() { dialogkit::settleDeferredDeletes(); }
+
+    void networkFilter();
+    void listKeepsTheNetworkOnShow();
+    void passwordRule();
+    void connectRequestDescribesTheEntryShown();
+    void fiveStates();
+    void failedCancelKeepsConnecting();
+    void disconnectAskedFirst();
+    void closingWhileConnectingCancelsFirst();
+    void undecipherableNameClearsField();
+    void savePasswordOffForgetsAtOnce();
+    void hiddenDialogClosedAllowsNewConnect();
+
+    // The hidden-network window.
+    void securedHiddenNetworkRequest();
+    void openHandOverReplacesSecuredOne();
+    void handOverIgnoredUnlessHiddenNetwork_data();
+    void handOverIgnoredUnlessHiddenNetwork();
+    void nameFieldEnablesConnect();
+    void closeReportsOnlyWhenNothingStarted();
+
+
+    // The open-network notification.
+    void openNetworkFilter();
+    void refreshReplacesTheList();
+    void remindLaterToggles();
+    void pastMomentRefused();
+    void reminderText_data();
+    void reminderText();
+    void doNotShowAgain_data();
+    void doNotShowAgain();
+    void connectedStateAndDisconnect();
+    void hiddenOpenNetworkGoesThroughDialog();
+    void closingReportsAndCancelsWhileConnecting();
+
+    // The About window and the license viewer.
+    void rowsAndPrivacyLink_data();
+    void rowsAndPrivacyLink();
+    void contextMenuInOrder();
+    void missingWindowsAreSaidSo();
+    void licenseResourceByChannelAndLanguage_data();
+    void licenseResourceByChannelAndLanguage();
+    void everyLicenseFileDecodes();
+    void unreadableLicenseFileGivesNoText();
+    void eulaLinkShowsInsiderUkrainianText();
+
+private:
+    static QLineEdit *nameField(ConnectHAP &dialog) { return dialog.findChild<QLineEdit *>("lineEdit"); }
+    static QPushButton *connectButton(ConnectHAP &dialog) { return dialog.findChild<QPushButton *>("pushButton"); }
+    static void typeAndConnect(ConnectHAP &dialog, const QString &name)
+    {
+        nameField(dialog)->setText(name);
+        QTest::mouseClick(connectButton(dialog), Qt::LeftButton);
+    }
+    static QString value(About &about, const char *row)
+    {
+        return about.findChild<QLabel *>(QString::fromLatin1(row) + QStringLiteral("Value"))->text();
+    }
+};
+
+// Only networks this window can connect with a password are offered, each name once; a refresh
+// replaces the list.
+void TestDialogs::networkFilter()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    dialog.setWlanNetworksData({ wpa2("WPA2"), network("WEP", true, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_SHARED_KEY),
+                                 network("SAE", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_WPA3_SAE),
+                                 network("Enterprise", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA),
+                                 network("OWE", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_OWE),
+                                 network("No cipher", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_RSNA_PSK),
+                                 open("Open"), wpa2(QString()), wpa2("WPA2"), wpa2("wpa2") });
+    QCOMPARE(entries(view.combo), QStringList({ "WPA2", "WEP", "SAE", "wpa2" }));
+    dialog.setWlanNetworksData({ wpa2("Cafe") });
+    QCOMPARE(entries(view.combo), QStringList{ "Cafe" });
+}
+
+void TestDialogs::listKeepsTheNetworkOnShow()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    QSignalSpy asked(&dialog, &ConnectAP::checkAPData);
+    dialog.setWlanNetworksData({ wpa2("A"), wpa2("B") });
+    dialog.setSelectedNetwork(QStringLiteral("B"), DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA_PSK, false);
+    dialog.setWlanNetworksData({ wpa2("C"), wpa2("A"), wpa2("B") });
+    QCOMPARE(view.combo->currentText(), QStringLiteral("B"));
+    QCOMPARE(asked.last(), QVariantList{ QStringLiteral("B") });
+
+    // The network went away: the first entry is shown instead.
+    dialog.setWlanNetworksData({ wpa2("C"), wpa2("A") });
+    QCOMPARE(view.combo->currentText(), QStringLiteral("C"));
+
+    // A network this window does not handle is not selected.
+    dialog.setSelectedNetwork(QStringLiteral("A"), DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA, false);
+    QCOMPARE(view.combo->currentText(), QStringLiteral("C"));
+}
+
+void TestDialogs::passwordRule()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    dialog.setWlanNetworksData({ wpa2("A") });
+    QVERIFY(!view.button->isEnabled());
+    QTest::keyClick(view.password, Qt::Key_X);
+    QVERIFY(view.button->isEnabled());
+    QTest::keyClick(view.password, Qt::Key_Backspace);
+    QVERIFY(!view.button->isEnabled());
+
+    // Return with an empty field is refused with a box instead of a request.
+    recorder.flush();
+    recorder.clear();
+    const auto box = answerNextBox(QStringLiteral("OK"));
+    QTest::keyClick(view.password, Qt::Key_Return);
+    recorder.flush();
+    QCOMPARE(box->shown, 1);
+    QCOMPARE(box->text, QStringLiteral("Enter your password to connect to this network!"));
+    QVERIFY(withoutActivation(recorder.names()).isEmpty());
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Initial));
+
+    // Disconnecting needs no password.
+    dialog.setAPConnected(QStringLiteral("A"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    QCOMPARE(view.button->text(), QStringLiteral("Disconnect"));
+    view.password->setText(QStringLiteral("y"));
+    view.password->clear();
+    QVERIFY(view.button->isEnabled());
+}
+
+void TestDialogs::connectRequestDescribesTheEntryShown()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    QSignalSpy request(&dialog, &ConnectAP::connectSecuredRequest);
+
+    // No entry picked: the first one is on show and the request must be about it, not about the
+    // last network of the list.
+    dialog.setWlanNetworksData({ network("Alpha", true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA_PSK),
+                                 network("Beta", true, DOT11_CIPHER_ALGO_TKIP, DOT11_AUTH_ALGO_WPA_PSK) });
+    view.autoConnect->click();
+    view.password->setText(QStringLiteral("pa55 word"));
+    recorder.flush();
+    recorder.clear();
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    recorder.flush();
+
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "apState", "currentNetwork", "connectSecuredRequest" }));
+    QCOMPARE(recorder.lastArguments("apState"), QVariantList{ QStringLiteral("Connecting") });
+    QCOMPARE(recorder.lastArguments("currentNetwork"), QVariantList{ QStringLiteral("Alpha") });
+
+    // Picking the other network sends its own data.
+    dialog.setConnectionFailed();
+    pick(view.combo, QStringLiteral("Beta"));
+    view.password->setText(QStringLiteral("other"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    QCOMPARE(emissions(request), QStringList({ "Alpha|Alpha|7|4|pa55 word|false|false|true",
+                                               "Beta|Beta|4|2|other|false|false|true" }));
+}
+
+void TestDialogs::fiveStates()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    QSignalSpy request(&dialog, &ConnectAP::connectSecuredRequest);
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Initial));
+
+    // Nothing listed yet: nothing to connect to, and the window must not pretend otherwise.
+    view.password->setText(QStringLiteral("secret"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    QCOMPARE(request.count(), 0);
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Initial));
+    QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+
+    dialog.setWlanNetworksData({ wpa2("A") });
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Connecting));
+    QCOMPARE(view.button->text(), QStringLiteral("Cancel"));
+    QVERIFY(view.locked());
+
+    dialog.setConnectionFailed();
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Ended));
+    QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+    QVERIFY(view.editable() && view.button->isEnabled());
+
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    dialog.setAPConnected(QStringLiteral("A"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Connected));
+    QCOMPARE(view.button->text(), QStringLiteral("Disconnect"));
+    QVERIFY(view.locked() && view.savePassword->isEnabled());
+
+    dialog.setAPDisconnected();
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::NotConnected));
+    QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+    QVERIFY(view.editable() && !view.savePassword->isEnabled());
+
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    dialog.setAPCanceled();
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Ended));
+    QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+    QVERIFY(view.editable());
+
+    // The adapter is connected elsewhere: only the state follows, the view stays.
+    dialog.setWlanStateConnected(QStringLiteral("B"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Connected));
+    QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+    // ... and connecting to the network on show is a new connection.
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    QCOMPARE(request.count(), 4);
+    dialog.setWlanStateDisconnected();
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::NotConnected));
+}
+
+void TestDialogs::failedCancelKeepsConnecting()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    QSignalSpy cancel(&dialog, &ConnectAP::cancelRequest);
+    dialog.setWlanNetworksData({ wpa2("A") });
+    view.password->setText(QStringLiteral("secret"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+
+    // The engine has no WLAN session here, so it refuses the cancel with "invalid handle".
+    const auto box = answerNextBox(QStringLiteral("OK"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    QCOMPARE(cancel.count(), 1);
+    QCOMPARE(box->text, QStringLiteral("Failed to cancel the network connection!\nError code: 6"));
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Connecting));
+    QCOMPARE(view.button->text(), QStringLiteral("Cancel"));
+
+    // A failure of somebody else's cancel is not this window's to report (a box would be modal,
+    // so it would have come and gone within the call).
+    const auto other = answerNextBox(QStringLiteral("OK"), 100);
+    dialog.setAPCancelFailed(5);
+    QCOMPARE(other->shown, 0);
+}
+
+void TestDialogs::disconnectAskedFirst()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    dialog.setWlanNetworksData({ wpa2("A") });
+    dialog.setAPConnected(QStringLiteral("A"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    recorder.flush();
+    recorder.clear();
+
+    auto box = answerNextBox(QStringLiteral("No"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    recorder.flush();
+    QCOMPARE(box->text, QStringLiteral("Do you want to disconnect?"));
+    QVERIFY(withoutActivation(recorder.names()).isEmpty());
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::Connected));
+
+    box = answerNextBox(QStringLiteral("Yes"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    recorder.flush();
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "currentNetwork", "disconnectRequest" }));
+    QCOMPARE(recorder.lastArguments("currentNetwork"), QVariantList{ QStringLiteral("A") });
+    QCOMPARE(dialog.connectionState(), int(ConnectAP::NotConnected));
+}
+
+void TestDialogs::closingWhileConnectingCancelsFirst()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    QSignalSpy stateAsked(&dialog, &ConnectAP::checkWlanState);
+    dialog.show();
+    dialog.setWlanNetworksData({ wpa2("A") });
+    view.password->setText(QStringLiteral("secret"));
+    QTest::mouseClick(view.button, Qt::LeftButton);
+    // While connecting, activating the window does not ask for the adapter's state.
+    stateAsked.clear();
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&dialog, &activate);
+    QCOMPARE(stateAsked.count(), 0);
+    recorder.flush();
+    recorder.clear();
+
+    const auto box = answerNextBox(QStringLiteral("OK"));
+    QTest::mouseClick(view.close, Qt::LeftButton);
+    recorder.flush();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "cancelRequest", "connectClosed" }));
+
+    // Not connecting: closing only says so, and activation asks for the state again.
+    dialog.setAPCanceled();
+    QCoreApplication::sendEvent(&dialog, &activate);
+    QCOMPARE(stateAsked.count(), 1);
+    dialog.show();
+    recorder.clear();
+    QTest::keyClick(view.password, Qt::Key_Escape);
+    recorder.flush();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "connectClosed" }));
+}
+
+void TestDialogs::undecipherableNameClearsField()
+{
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APName"), QStringLiteral("bm90IGEgY2lwaGVy"));
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APPassword"),
+                 TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("leaked")));
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    // The empty drop-down must not match the empty result of a failed decipher.
+    QVERIFY(view.password->text().isEmpty());
+    dialog.setWlanNetworksData({ wpa2("Alpha") });
+    dialog.setWlanStateConnected(QStringLiteral("Alpha"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    view.password->setText(QStringLiteral("typed"));
+    pick(view.combo, QStringLiteral("Alpha"));
+    QVERIFY(view.password->text().isEmpty());
+}
+
+void TestDialogs::savePasswordOffForgetsAtOnce()
+{
+    const auto stored = [](const char *key) {
+        return readSetting(QStringLiteral("Database"), QLatin1String(key), QString()).toString();
+    };
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APName"),
+                 TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("Cafe")));
+    writeSetting(QStringLiteral("Database"), QStringLiteral("APPassword"),
+                 TextCipher::encryptText(TextCipher::storedSecretKey, QStringLiteral("s3cr3t")));
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    dialog.setWlanNetworksData({ wpa2("Cafe") });
+    dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_CCMP, true, DOT11_AUTH_ALGO_RSNA_PSK);
+    pick(view.combo, QStringLiteral("Cafe"));
+    QCOMPARE(view.password->text(), QStringLiteral("s3cr3t"));
+    QVERIFY(view.savePassword->isChecked());
+
+    // The connection has ended meanwhile; the switch still speaks for the stored password.
+    dialog.setAPDisconnected();
+    QVERIFY(view.savePassword->isEnabled());
+    view.savePassword->click();
+    QCOMPARE(stored("APName"), QString());
+    QCOMPARE(stored("APPassword"), QString());
+}
+
+void TestDialogs::hiddenDialogClosedAllowsNewConnect()
+{
+    ConnectAP dialog;
+    PasswordView view{dialog};
+    QSignalSpy handOver(&dialog, &ConnectAP::selectedProtectedHAP);
+    QSignalSpy cancel(&dialog, &ConnectAP::cancelRequest);
+    const QString hidden = dialogs::hiddenNetworkName();
+    dialog.setWlanNetworksData({ network(hidden, true, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_RSNA_PSK, true) });
+    view.password->setText(QStringLiteral("s3cr3t"));
+
+    for (int round = 1; round <= 2; ++round) {
+        testsupport::whenModalAppears([](QWidget *modal) { modal->close(); });
+        QTest::mouseClick(view.button, Qt::LeftButton);
+        QCOMPARE(handOver.count(), round);
+        QCOMPARE(view.button->text(), QStringLiteral("Connect"));
+        QVERIFY(view.button->isEnabled() && view.editable());
+    }
+    QCOMPARE(cancel.count(), 0);
+}
+
+void TestDialogs::securedHiddenNetworkRequest()
+{
+    ConnectHAP dialog;
+    testsupport::SignalRecorder recorder(&dialog);
+    QSignalSpy secured(&dialog, &ConnectHAP::connectSecuredRequest);
+
+    // An existing profile is never reused for a typed name.
+    dialog.setSelectedProtectedHAP(dialogs::hiddenNetworkName(), DOT11_AUTH_ALGO_WPA3_SAE, DOT11_CIPHER_ALGO_CCMP,
+                                   true, QStringLiteral("p@ss word"), true, true, true);
+    typeAndConnect(dialog, QStringLiteral("Attic"));
+    recorder.flush();
+
+    QCOMPARE(recorder.names(), QStringList({ "currentNetwork", "connectSecuredRequest", "wlanConnectivityStatus" }));
+    QCOMPARE(recorder.lastArguments("currentNetwork"), QVariantList{ QStringLiteral("Attic") });
+    QCOMPARE(recorder.lastArguments("wlanConnectivityStatus"), QVariantList{ QStringLiteral("Connecting") });
+    QCOMPARE(emissions(secured), QStringList{ "Attic|Attic|9|4|p@ss word|true|false|true" });
+}
+
+void TestDialogs::openHandOverReplacesSecuredOne()
+{
+    ConnectHAP dialog;
+    QSignalSpy secured(&dialog, &ConnectHAP::connectSecuredRequest);
+    QSignalSpy open(&dialog, &ConnectHAP::connectOpenRequest);
+
+    // A secured hand-over followed by an open one: the open network wins and needs no key.
+    dialog.setSelectedProtectedHAP(dialogs::hiddenNetworkName(), DOT11_AUTH_ALGO_RSNA_PSK, DOT11_CIPHER_ALGO_CCMP,
+                                   true, QStringLiteral("secret"), true, false, true);
+    dialog.setSelectedOpenHAP(dialogs::hiddenNetworkName(), DOT11_AUTH_ALGO_80211_OPEN, DOT11_CIPHER_ALGO_NONE,
+                              true, true, false);
+    typeAndConnect(dialog, QStringLiteral("Garden"));
+
+    QCOMPARE(secured.count(), 0);
+    QCOMPARE(emissions(open), QStringList{ "Garden|Garden|1|0|true|false|false" });
+}
+
+void TestDialogs::handOverIgnoredUnlessHiddenNetwork_data()
+{
+    QTest::addColumn<bool>("secured");
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("hiddenAP");
+
+    QTest::newRow("secured, named network") << true << QStringLiteral("Office") << true;
+    QTest::newRow("secured, not hidden") << true << dialogs::hiddenNetworkName() << false;
+    QTest::newRow("open, named network") << false << QStringLiteral("Office") << true;
+    QTest::newRow("open, not hidden") << false << dialogs::hiddenNetworkName() << false;
+    QTest::newRow("open, other case") << false << dialogs::hiddenNetworkName().toUpper() << true;
+}
+
+void TestDialogs::handOverIgnoredUnlessHiddenNetwork()
+{
+    QFETCH(bool, secured);
+    QFETCH(QString, profile);
+    QFETCH(bool, hiddenAP);
+
+    ConnectHAP dialog;
+    QSignalSpy securedSpy(&dialog, &ConnectHAP::connectSecuredRequest);
+    QSignalSpy openSpy(&dialog, &ConnectHAP::connectOpenRequest);
+    dialog.setSelectedOpenHAP(dialogs::hiddenNetworkName(), DOT11_AUTH_ALGO_80211_SHARED_KEY,
+                              DOT11_CIPHER_ALGO_WEP40, true, false, true);
+
+    if (secured)
+        dialog.setSelectedProtectedHAP(profile, DOT11_AUTH_ALGO_RSNA_PSK, DOT11_CIPHER_ALGO_CCMP, true,
+                                       QStringLiteral("secret"), hiddenAP, false, false);
+    else
+        dialog.setSelectedOpenHAP(profile, DOT11_AUTH_ALGO_OWE, DOT11_CIPHER_ALGO_CCMP, hiddenAP, false, false);
+    typeAndConnect(dialog, QStringLiteral("Cellar"));
+
+    QCOMPARE(securedSpy.count(), 0);
+    QCOMPARE(emissions(openSpy), QStringList{ "Cellar|Cellar|2|1|true|false|true" });
+}
+
+void TestDialogs::nameFieldEnablesConnect()
+{
+    ConnectHAP dialog;
+    QVERIFY(!connectButton(dialog)->isEnabled());
+    QTest::keyClick(nameField(dialog), Qt::Key_A);
+    QVERIFY(connectButton(dialog)->isEnabled());
+    QTest::keyClick(nameField(dialog), Qt::Key_Backspace);
+    QVERIFY(!connectButton(dialog)->isEnabled());
+}
+
+void TestDialogs::closeReportsOnlyWhenNothingStarted()
+{
+    ConnectHAP dialog;
+    QSignalSpy closed(&dialog, &ConnectHAP::hapConnectClosed);
+
+    dialog.show();
+    typeAndConnect(dialog, QStringLiteral("Loft"));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(closed.count(), 0);
+
+    // The name stays for the next showing; closing this time starts nothing and says so once.
+    dialog.show();
+    QCOMPARE(nameField(dialog)->text(), QStringLiteral("Loft"));
+    QVERIFY(dialog.close());
+    QCOMPARE(closed.count(), 1);
+
+    // Escape is a close like any other.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(closed.count(), 2);
+}
+
+// Only open networks are offered; the last listed one is on offer with its signal.
+void TestDialogs::openNetworkFilter()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    dialog.setWlanOpenAPData({ open("Cafe", "40% (-80 dBm)"), open("Attic", "90% (-55 dBm)"),
+                               network("Secured", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("WEP", false, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("OWE", false, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_OWE),
+                               network("Shared", false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_SHARED_KEY) });
+    QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Attic" }));
+    QCOMPARE(view.combo->currentText(), QStringLiteral("Attic"));
+    QCOMPARE(view.signal->text(), QStringLiteral("90% (-55 dBm)"));
+}
+
+void TestDialogs::refreshReplacesTheList()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
+    QSignalSpy asked(&dialog, &NotifyAP::checkAPData);
+    dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
+    WirelessAP library = open("Library", "33% (-84 dBm)");
+    library.ssid = QStringLiteral("Library-5G");
+    dialog.setWlanOpenAPData({ open("Cafe", "10% (-95 dBm)"), library, open("Cafe", "10% (-95 dBm)") });
+    QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Library" }));
+    // The entry on offer and the data sent for it belong together.
+    QCOMPARE(view.combo->currentText(), QStringLiteral("Library"));
+    QCOMPARE(view.signal->text(), QStringLiteral("33% (-84 dBm)"));
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+    QCOMPARE(emissions(request), QStringList{ "Library|Library-5G|1|0|false|false|false" });
+    dialog.setAPCanceled();
+
+    // Picking asks for fresh data, whose signal replaces the listed one.
+    pick(view.combo, QStringLiteral("Cafe"));
+    QCOMPARE(asked.last(), QVariantList{ QStringLiteral("Cafe") });
+    QCOMPARE(view.signal->text(), QStringLiteral("10% (-95 dBm)"));
+    dialog.setOpenSSIDData(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, false,
+                           QStringLiteral("12% (-94 dBm)"));
+    QCOMPARE(view.signal->text(), QStringLiteral("12% (-94 dBm)"));
+
+    dialog.setWlanOpenAPData({ wpa2("Home") });
+    QVERIFY(entries(view.combo).isEmpty());
+    QCOMPARE(view.signal->text(), QStringLiteral("Unknown"));
+}
+
+void TestDialogs::remindLaterToggles()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    dialog.show();
+    const QDateTime before = QDateTime::currentDateTime();
+    QTest::mouseClick(view.remind, Qt::LeftButton);
+    // Offered a moment still to come, so that OK takes it as it is: the current minute plus five.
+    const QDateTime offered = view.moment->dateTime();
+    QCOMPARE(offered.time().second(), 0);
+    QVERIFY2(offered > before.addSecs(240) && offered <= before.addSecs(300), qPrintable(offered.toString()));
+    QCOMPARE(view.reminderRowHidden(), kRowShown);
+
+    QTest::mouseClick(view.remind, Qt::LeftButton);
+    QCOMPARE(view.reminderRowHidden(), kRowHidden);
+
+    QTest::mouseClick(view.remind, Qt::LeftButton);
+    dialog.setHideReminder();
+    QCOMPARE(view.reminderRowHidden(), kRowHidden);
+}
+
+void TestDialogs::pastMomentRefused()
+{
+    writeAppSetting(QStringLiteral("NotifyWhenOpenAP"), true);
+    writeAppSetting(QStringLiteral("Reminder"), QStringLiteral("unknown"));
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    dialog.setWlanOpenAPData({ open("Cafe") });
+    dialog.show();
+    QTest::mouseClick(view.remind, Qt::LeftButton);
+    view.moment->setDateTime(QDateTime::currentDateTime().addSecs(-3600));
+    recorder.flush();
+    recorder.clear();
+
+    const auto box = answerNextBox(QStringLiteral("OK"));
+    QTest::mouseClick(view.ok, Qt::LeftButton);
+    recorder.flush();
+    QCOMPARE(box->shown, 1);
+    QCOMPARE(box->text, QStringLiteral("You can't select this date! Choose another date!"));
+    QCOMPARE(appSetting("Reminder").toString(), QStringLiteral("unknown"));
+    QCOMPARE(appSetting("NotifyWhenOpenAP").toBool(), true);
+    QVERIFY(withoutActivation(recorder.names()).isEmpty());
+    QVERIFY(dialog.isVisible());
+}
+
+void TestDialogs::reminderText_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+
+    const QLocale c = QLocale::c();
+    QTest::newRow("English") << int(App::Language::English) << c << QStringLiteral("2025-03-05 02:07:09 PM");
+    QTest::newRow("Russian") << int(App::Language::Russian) << c << QStringLiteral("2025-03-05 14:07:09");
+    // The stored text is compared with a rendering of the clock, so it never takes the locale's
+    // day-period names or digits.
+    QTest::newRow("English, Arabic locale") << int(App::Language::English) << QLocale(QLocale::Arabic, QLocale::Egypt)
+                                            << QStringLiteral("2025-03-05 02:07:09 PM");
+}
+
+void TestDialogs::reminderText()
+{
+    QFETCH(int, language);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    writeLanguage(static_cast<App::Language>(language));
+    QLocale::setDefault(locale);
+    QCOMPARE(NotifyAP::reminderText(QDateTime(QDate(2025, 3, 5), QTime(14, 7, 9))), expected);
+}
+
+void TestDialogs::doNotShowAgain_data()
+{
+    QTest::addColumn<bool>("startChecked");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("checking turns the notification off") << false << false;
+    QTest::newRow("unchecking turns it on") << true << true;
+}
+
+void TestDialogs::doNotShowAgain()
+{
+    QFETCH(bool, startChecked);
+    QFETCH(bool, stored);
+
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    dialog.loadNotificationSettings(!startChecked);
+    QCOMPARE(view.doNotShow->isChecked(), startChecked);
+    dialog.show();
+    view.doNotShow->click();
+    recorder.flush();
+
+    QCOMPARE(appSetting("NotifyWhenOpenAP").toBool(), stored);
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "openAPNotification", "notifyAPClosed" }));
+    QCOMPARE(recorder.lastArguments("openAPNotification"), QVariantList{ stored });
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestDialogs::connectedStateAndDisconnect()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    QSignalSpy disconnect(&dialog, &NotifyAP::disconnectOpenAPRequest);
+    QSignalSpy request(&dialog, &NotifyAP::connectOpenAPRequest);
+    dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
+
+    dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, false, DOT11_AUTH_ALGO_80211_OPEN);
+    QCOMPARE(view.combo->currentText(), QStringLiteral("Cafe"));
+    QCOMPARE(view.connect->text(), QStringLiteral("Disconnect"));
+    QVERIFY(!view.combo->isEnabled() && !view.remind->isEnabled());
+    QCOMPARE(dialog.connectionState(), 2);
+
+    auto box = answerNextBox(QStringLiteral("No"));
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+    QCOMPARE(box->text, QStringLiteral("Do you want to disconnect?"));
+    QCOMPARE(disconnect.count(), 0);
+    box = answerNextBox(QStringLiteral("Yes"));
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+    QCOMPARE(disconnect.count(), 1);
+    QCOMPARE(request.count(), 0);
+
+    dialog.setWlanStateDisconnected();
+    QCOMPARE(dialog.connectionState(), 0);
+    QCOMPARE(view.connect->text(), QStringLiteral("Connect now"));
+    QVERIFY(view.combo->isEnabled() && view.remind->isEnabled());
+}
+
+void TestDialogs::hiddenOpenNetworkGoesThroughDialog()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    QSignalSpy handOver(&dialog, &NotifyAP::selectedOpenHAP);
+    QSignalSpy ownRequest(&dialog, &NotifyAP::connectOpenAPRequest);
+    QSignalSpy current(&dialog, &NotifyAP::currentNetwork);
+    const QString hidden = dialogs::hiddenNetworkName();
+    WirelessAP hiddenAP = network(hidden, false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN, true);
+    dialog.setWlanOpenAPData({ hiddenAP, open("Cafe") });
+    pick(view.combo, hidden);
+
+    std::unique_ptr<QSignalSpy> hapRequest;
+    testsupport::whenModalAppears([&hapRequest](QWidget *modal) {
+        auto *hap = qobject_cast<ConnectHAP *>(modal);
+        QVERIFY(hap);
+        hapRequest = std::make_unique<QSignalSpy>(hap, &ConnectHAP::connectOpenRequest);
+        hap->findChild<QLineEdit *>("lineEdit")->setText(QStringLiteral("Backyard"));
+        QTest::mouseClick(hap->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+
+    QCOMPARE(handOver.count(), 1);
+    QCOMPARE(ownRequest.count(), 0);
+    QVERIFY(hapRequest);
+    QCOMPARE(emissions(*hapRequest), QStringList{ "Backyard|Backyard|1|0|true|false|false" });
+    QCOMPARE(emissions(current), QStringList{ "Backyard" });
+    QCOMPARE(view.connect->text(), QStringLiteral("Cancel"));
+
+    // Closing the name dialog without a name leaves nothing connecting.
+    dialog.setAPCanceled();
+    testsupport::whenModalAppears([](QWidget *modal) { modal->close(); });
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+    QCOMPARE(handOver.count(), 2);
+    QCOMPARE(view.connect->text(), QStringLiteral("Connect now"));
+    QCOMPARE(dialog.connectionState(), 0);
+}
+
+void TestDialogs::closingReportsAndCancelsWhileConnecting()
+{
+    NotifyAP dialog;
+    NotifyView view{dialog};
+    testsupport::SignalRecorder recorder(&dialog);
+    dialog.setWlanOpenAPData({ open("Cafe") });
+    dialog.show();
+    QTest::mouseClick(view.connect, Qt::LeftButton);
+    recorder.flush();
+    recorder.clear();
+
+    // No WLAN session in the test: the engine refuses the cancel and this window says so.
+    const auto box = answerNextBox(QStringLiteral("OK"));
+    QTest::mouseClick(view.close, Qt::LeftButton);
+    recorder.flush();
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "cancelRequest", "notifyAPClosed" }));
+    QCOMPARE(box->text, QStringLiteral("Failed to cancel the network connection!\nError code: 6"));
+    QVERIFY(!dialog.isVisible());
+
+    // Escape is a close like any other.
+    dialog.setAPCanceled();
+    recorder.clear();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    recorder.flush();
+    QCOMPARE(withoutActivation(recorder.names()), QStringList({ "notifyAPClosed" }));
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestDialogs::rowsAndPrivacyLink_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("channelName");
+    QTest::addColumn<QString>("privacyPage");
+
+    QTest::newRow("development, english") << 0 << 1 << "Development" << "privacy-policy-en\"";
+    QTest::newRow("insider, russian") << 1 << 2 << "Insider" << "privacy-policy-ru\"";
+    QTest::newRow("beta, ukrainian") << 2 << 3 << "Beta" << "privacy-policy-uk\"";
+    QTest::newRow("unknown values") << 9 << 7 << "Release" << "privacy-policy-en\"";
+}
+
+void TestDialogs::rowsAndPrivacyLink()
+{
+    QFETCH(int, channel);
+    QFETCH(int, language);
+    QFETCH(QString, channelName);
+    QFETCH(QString, privacyPage);
+    writeSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), channel);
+    writeAppSetting(QStringLiteral("AppLanguage"), language);
+
+    About about;
+    QCOMPARE(QStringList({value(about, "company"), value(about, "version"), value(about, "build"),
+                          value(about, "channel"), value(about, "architecture")}),
+             QStringList({"Tarnwick", "Lite", "2.8.8.652", channelName, "x64"}));
+    const QString privacy = value(about, "privacy");
+    QVERIFY2(privacy.contains(QStringLiteral("href=\"https://www.tarnwick.example/terms/") + privacyPage),
+             qPrintable(privacy));
+    // A German system with the automatic language gets the English page.
+    QCOMPARE(About::privacyPolicyCode(App::Language::Automatic, QLocale::German), QStringLiteral("en"));
+}
+
+void TestDialogs::contextMenuInOrder()
+{
+    About about;
+    QSignalSpy log(&about, &About::displayLog);
+    QSignalSpy updates(&about, &About::checkUpdates);
+    QSignalSpy exit(&about, &About::exitApplication);
+    QWidget *changelogParent = nullptr;
+    QWidget *feedbackParent = nullptr;
+    about.setChangelogOpener([&](QWidget *parent) { changelogParent = parent; });
+    about.setFeedbackOpener([&](QWidget *parent) { feedbackParent = parent; });
+    connect(&about, &About::displayLog, this, [] {});
+    connect(&about, &About::checkUpdates, this, [] {});
+    connect(&about, &About::exitApplication, this, [] {});
+
+    QMenu *menu = about.contextMenu();
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        action->trigger();
+    }
+    QCOMPARE(texts, QStringList({"Log", "Changelog", "Updates", "Feedback", "Exit"}));
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.at(0).at(0).value<QWidget *>(), &about);
+    QCOMPARE(changelogParent, &about);
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(feedbackParent, &about);
+    QCOMPARE(exit.count(), 1);
+
+    // The update check waits while the main window scans.
+    about.setNetworksRefreshStarted();
+    emit menu->aboutToShow();
+    QVERIFY(!menu->actions().at(2)->isEnabled());
+    about.setNetworksRefreshCompleted();
+    QVERIFY(menu->actions().at(2)->isEnabled());
+}
+
+void TestDialogs::missingWindowsAreSaidSo()
+{
+    About about;
+    QMenu *menu = about.contextMenu();
+    emit menu->aboutToShow();
+    for (QAction *action : menu->actions()) {
+        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        QCOMPARE(action->toolTip(), QStringLiteral("Not available in this build"));
+    }
+    auto *feedbackLink = about.findChild<QLabel *>(QStringLiteral("feedbackValue"));
+    QVERIFY(!feedbackLink->isEnabled());
+    about.setFeedbackOpener([](QWidget *) {});
+    QVERIFY(feedbackLink->isEnabled());
+}
+
+void TestDialogs::licenseResourceByChannelAndLanguage_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QString>("resource");
+
+    QTest::newRow("insider, ukrainian") << 1 << 3 << int(QLocale::English)
+                                        << ":/License/AirvaneLite.Insider.license.ukrainian.html";
+    QTest::newRow("automatic on german") << 3 << 0 << int(QLocale::German)
+                                         << ":/License/AirvaneLite.license.english.html";
+    QTest::newRow("unknown channel and language") << 8 << 6 << int(QLocale::Russian)
+                                                  << ":/License/AirvaneLite.license.english.html";
+}
+
+void TestDialogs::licenseResourceByChannelAndLanguage()
+{
+    QFETCH(int, channel);
+    QFETCH(int, language);
+    QFETCH(int, system);
+    QFETCH(QString, resource);
+    const QString path = LicenseAgreement::resourcePath(channel, static_cast<App::Language>(language),
+                                                        static_cast<QLocale::Language>(system));
+    QCOMPARE(path, resource);
+    LicenseAgreement viewer; // registers the resources
+    QVERIFY(QFile::exists(path));
+}
+
+void TestDialogs::everyLicenseFileDecodes()
+{
+    LicenseAgreement viewer;
+    const QStringList files = QDir(QStringLiteral(":/License")).entryList(QDir::Files);
+    QCOMPARE(files.size(), 12);
+    for (const QString &name : files) {
+        const QString text = LicenseAgreement::readWindows1251(QStringLiteral(":/License/") + name);
+        QVERIFY2(text.size() > 2000, qPrintable(name));
+        QVERIFY2(!text.contains(QChar::ReplacementCharacter), qPrintable(name));
+        QVERIFY2(text.contains(QLatin1String("Tarnwick")), qPrintable(name));
+        // Cyrillic comes through as Cyrillic, not as Latin-1 look-alikes.
+        const bool cyrillic = text.contains(QRegularExpression(QStringLiteral("[\\x{0430}-\\x{044F}]{5}")));
+        QCOMPARE(cyrillic, !name.contains(QLatin1String("english")));
+        if (name.contains(QLatin1String("ukrainian")))
+            QVERIFY2(text.contains(QChar(0x0456)) && text.contains(QChar(0x0457)), qPrintable(name));
+    }
+}
+
+void TestDialogs::unreadableLicenseFileGivesNoText()
+{
+    QTemporaryDir dir;
+    QFile empty(dir.filePath(QStringLiteral("empty.html")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QVERIFY(LicenseAgreement::readWindows1251(empty.fileName()).isNull());
+    QVERIFY(LicenseAgreement::readWindows1251(dir.filePath(QStringLiteral("missing.html"))).isNull());
+}
+
+void TestDialogs::eulaLinkShowsInsiderUkrainianText()
+{
+    writeSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 1);
+    writeAppSetting(QStringLiteral("AppLanguage"), 3);
+    About about;
+    emit about.findChild<QLabel *>(QStringLiteral("eulaValue"))->linkActivated(QStringLiteral("#"));
+    auto *viewer = about.findChild<LicenseAgreement *>();
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("License agreement"));
+    QVERIFY2(viewer->text().contains(QStringLiteral("Збірка Insider")), qPrintable(viewer->text().left(300)));
+    viewer->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!about.findChild<LicenseAgreement *>());
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
