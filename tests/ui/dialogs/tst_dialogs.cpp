@@ -892,8 +892,6 @@ void TestDialogs::licenseResourceByChannelAndLanguage_data()
     QTest::addColumn<int>("system");
     QTest::addColumn<QString>("resource");
 
-    QTest::newRow("insider, ukrainian") << 1 << 3 << int(QLocale::English)
-                                        << ":/License/AirvaneLite.Insider.license.ukrainian.html";
     QTest::newRow("automatic on german") << 3 << 0 << int(QLocale::German)
                                          << ":/License/AirvaneLite.license.english.html";
     QTest::newRow("unknown channel and language") << 8 << 6 << int(QLocale::Russian)

@@ -51,7 +51,6 @@ private slots:
     void adaptersArriveInSelector();
     void networkRows_data();
     void networkRows();
-    void connectedProfileRowIsBold();
     void networkPressFillsPanel();
     void profilePressFillsPanelAndClearsNetworkSelection();
     void clipboardAfterNetworkPress();
@@ -137,10 +136,6 @@ void TestMainWindowLists::networkRows_data()
     QTest::addColumn<QStringList>("texts");   // columns 1..7, 11..17
     QTest::addColumn<QString>("data");        // isHidden, cipher, isSecured, auth, flags, connection
 
-    QTest::newRow("open") << "Cafe"
-        << QStringList{"None", "70% (-65 dBm)", "No", "802.11 Open", "Infrastructure", "Not required", "Yes",
-                       "No profile", "No", "00:1A:2B:3C:4D:55", "6", "802.11n", "2437 MHz", "2.4 GHz"}
-        << "false|0|false|1|0|0";
     QTest::newRow("secured, two BSSIDs") << "Office"
         << QStringList{"AES (CCMP)", "100% (-50 dBm)", "Yes", "WPA2-Personal (WPA2-PSK)", "Infrastructure",
                        "Required", "Yes", "No profile", "No", "00:1A:2B:3C:4D:02", "40", "802.11n",
@@ -172,22 +167,6 @@ void TestMainWindowLists::networkRows()
     stored << QString::number(int(state.value<Connection::State>()));
     QCOMPARE(stored.join(QLatin1Char('|')), data);
     QVERIFY(!row->font(0).bold());
-}
-
-void TestMainWindowLists::connectedProfileRowIsBold()
-{
-    QTreeWidgetItem *home = findRow(profiles, QStringLiteral("Home"));
-    QVERIFY(home);
-    QCOMPARE(home->text(1), QStringLiteral("Home"));
-    QCOMPARE(home->text(13), QStringLiteral("Yes"));
-    QCOMPARE(home->data(13, Qt::UserRole).value<Connection::State>(), Connection::Connected);
-    QCOMPARE(home->data(4, Qt::UserRole).toBool(), true);
-    QCOMPARE(home->data(5, Qt::UserRole).toInt(), 7);
-    for (int column = 0; column < profiles->columnCount(); ++column)
-        QVERIFY2(home->font(column).bold(), qPrintable(QString::number(column)));
-    for (int i = 0; i < networks->topLevelItemCount(); ++i)
-        QVERIFY(!networks->topLevelItem(i)->font(0).bold());
-    QVERIFY(!child<QLabel>(window, "profilePlaceholder")->isVisible());
 }
 
 void TestMainWindowLists::networkPressFillsPanel()

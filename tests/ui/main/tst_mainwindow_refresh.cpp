@@ -1,5 +1,6 @@
 // The refresh cycle of the main window: auto-refresh and its pause while an error box is open, the
-// Ctrl+R key, errors of a removed adapter, and the shutdown of the worker thread.
+// Ctrl+R key, errors of a removed adapter, the shutdown of the worker thread; then a machine
+// without a wireless adapter, and one appearing.
 
 #include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
@@ -34,11 +35,13 @@ private slots:
     void holdingCtrlRStartsOneScan();
     void networksErrorOfRemovedAdapterIsNotShown();
     void shutdownReturnsAfterWorkerEnded();
+    void noCardUntilAnAdapterAppears();
 
 private:
     QTimer *timer() const { return child<QTimer>(window, "refreshTimer"); }
 
     std::shared_ptr<Sim> sim;
+    BoxLog *boxes = nullptr;
     AirvaneLite *window = nullptr;
     QTreeWidget *networks = nullptr;
     QComboBox *selector = nullptr;
@@ -68,6 +71,7 @@ void TestMainWindowRefresh::initTestCase()
 void TestMainWindowRefresh::cleanupTestCase()
 {
     delete window;
+    delete boxes;
 }
 
 void TestMainWindowRefresh::emptyProfileListShowsPlaceholder()
@@ -193,6 +197,61 @@ void TestMainWindowRefresh::shutdownReturnsAfterWorkerEnded()
 
     window->shutdown();
     QCOMPARE(sim->callCount(Sim::Call::CloseHandle) - closes, 1);
+}
+
+// Last: it replaces the window with one on a machine without an adapter.
+void TestMainWindowRefresh::noCardUntilAnAdapterAppears()
+{
+    const QString noCard = QStringLiteral("Wireless card was not found");
+    const QString noCardText = noCard + QStringLiteral("! Make sure you have wireless card enabled and newest drivers installed!");
+    delete window;
+    sim = world(0, {openNetwork("Cafe")});
+    wlan::setDefaultClient(sim);
+    // The first box is answered with Retry, the one that follows the new search with Cancel.
+    boxes = new BoxLog;
+    boxes->answers << QStringLiteral("Retry") << QStringLiteral("Cancel");
+    window = new AirvaneLite;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    selector = child<QComboBox>(window, "adapterSelector");
+    networks = child<QTreeWidget>(window, "networkList");
+    QTRY_COMPARE(boxes->boxes.size(), 2);
+    for (const BoxLog::Box &box : boxes->boxes)
+        QCOMPARE(box.title + box.text, QStringLiteral("Error") + noCardText);
+    // Retry made the engine enumerate the adapters a second time.
+    QVERIFY(sim->callCount(Sim::Call::EnumInterfaces) >= 2);
+    QCOMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), noCard);
+    QCOMPARE(window->interfaceState(), Interface::NoCard);
+    QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
+    QVERIFY(!timer()->isActive());
+
+    // Refresh looks for an adapter instead of scanning.
+    QSignalSpy searches(window, &AirvaneLite::updateWlanInterface);
+    QSignalSpy scans(window, &AirvaneLite::refreshWlanNetworks);
+    const int enumerations = sim->callCount(Sim::Call::EnumInterfaces);
+    boxes->answers << QStringLiteral("Cancel");
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QCOMPARE(searches.count(), 1);
+    QCOMPARE(scans.count(), 0);
+    QTRY_COMPARE(boxes->boxes.size(), 3);
+    QCOMPARE(boxes->boxes[2].text, noCardText);
+    QVERIFY(sim->callCount(Sim::Call::EnumInterfaces) > enumerations);
+    QCOMPARE(sim->callCount(Sim::Call::Scan), 0);
+    QCOMPARE(selector->itemText(0), noCard);
+
+    // An adapter found on refresh replaces the entry.
+    sim->addAdapter(adapter(0, QStringLiteral("USB Wi-Fi Stick")));
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    QCOMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), QStringLiteral("USB Wi-Fi Stick"));
+    QCOMPARE(window->interfaceState(), Interface::Listed);
+    QCOMPARE(networks->topLevelItem(0)->text(0), QStringLiteral("Cafe"));
+    QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QCOMPARE(child<QLabel>(window, "guidValue")->text(), adapterGuidText(0));
+    QCOMPARE(boxes->boxes.size(), 3);
 }
 
 QTEST_MAIN(TestMainWindowRefresh)
