@@ -13,13 +13,16 @@
 #include "platform/wlan/WlanClientProvider.h"
 #include "ui/main/AirvaneLite.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/dialogs/ConnectAP.h"
 
 #include "log/LogView.h"
 #include "wireless/ConnectionState.h"
 #include "wireless/WirelessConnect.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -162,6 +165,18 @@ struct Flow
         if (row)
             pressRow(networks, row);
         return row;
+    }
+    // Picks the network row, presses Connect and hands the password window, which must offer that
+    // network, the key.
+    void connectWithKey(const QString &ssid, const QString &key)
+    {
+        auto *dialog = topLevel<ConnectAP>();
+        QVERIFY2(pressNetwork(ssid), qPrintable(ssid));
+        connectButton()->click();
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), ssid);
+        child<QLineEdit>(dialog, "lineEdit")->setText(key);
+        child<QPushButton>(dialog, "pushButton")->click();
     }
     // Presses Connect and answers the box that follows with OK.
     void connectAnsweringOk()

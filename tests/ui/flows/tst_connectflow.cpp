@@ -77,8 +77,6 @@ private:
         QCOMPARE(connected(), name);
         QTRY_VERIFY(findRow(profiles, name));
     }
-    // Picks the network row, presses Connect and hands the password window the key.
-    void connectThroughPasswordWindow(const QString &ssid, const QString &key);
     QString stored(const char *key) const
     {
         return readSetting(QLatin1String(SettingsGroup::Database), QLatin1String(key), QString()).toString();
@@ -268,16 +266,6 @@ void TestConnectFlow::hiddenSecuredNetworkConnectsThroughThePasswordWindow()
     dialog->close();
 }
 
-void TestConnectFlow::connectThroughPasswordWindow(const QString &ssid, const QString &key)
-{
-    QVERIFY2(pressNetwork(ssid), qPrintable(ssid));
-    connectButton()->click();
-    QTRY_VERIFY(dialog->isVisible());
-    QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), ssid);
-    child<QLineEdit>(dialog, "lineEdit")->setText(key);
-    child<QPushButton>(dialog, "pushButton")->click();
-}
-
 void TestConnectFlow::checkAPDataAnswersFromTheNetworkList_data()
 {
     QTest::addColumn<QString>("name");
@@ -307,7 +295,7 @@ void TestConnectFlow::rightKeyConnectsAndTheSavedPasswordIsEnciphered()
 {
     QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     boxes->answers << QStringLiteral("OK");
-    connectThroughPasswordWindow(QStringLiteral("Office"), kRightKey);
+    connectWithKey(QStringLiteral("Office"), kRightKey);
     QCOMPARE(dialogButton(), QStringLiteral("Cancel"));
 
     QTRY_COMPARE(boxTexts(), QStringList{connectedText("Office")});
@@ -342,7 +330,7 @@ void TestConnectFlow::wrongKeyRemovesOnlyTheProfileOfThatAttempt()
     QSignalSpy removals(window->connectionFlow(), &ConnectionFlow::removeFailedWlanProfile);
     QSignalSpy failures(window->connectionFlow(), &ConnectionFlow::connectionFailed);
     boxes->answers << QStringLiteral("OK");
-    connectThroughPasswordWindow(QStringLiteral("Lab"), QStringLiteral("wrong-key"));
+    connectWithKey(QStringLiteral("Lab"), QStringLiteral("wrong-key"));
 
     QTRY_COMPARE(boxTexts(), QStringList{wrongKeyText()});
     QCOMPARE(boxes->boxes[0].title, QStringLiteral("Error"));
@@ -392,7 +380,7 @@ void TestConnectFlow::failedConnectKeepsTheSavedProfile()
 void TestConnectFlow::wpa3SaeFallsBackOnAnAdapterWithoutWpa3()
 {
     boxes->answers << QStringLiteral("OK");
-    connectThroughPasswordWindow(QStringLiteral("Studio"), kRightKey);
+    connectWithKey(QStringLiteral("Studio"), kRightKey);
     QTRY_COMPARE(boxTexts(), QStringList{connectedText("Studio")});
     QCOMPARE(connected(), QStringLiteral("Studio"));
     QVERIFY2(profileXml("Studio").contains(QStringLiteral("<authentication>WPA2PSK</authentication>")),

@@ -36,15 +36,6 @@ private:
     {
         return panelValues(window, {"network", "encryption", "signal", "macAddress", "channel", "band"});
     }
-    void connectWithKey(const QString &ssid, const QString &key)
-    {
-        auto *dialog = topLevel<ConnectAP>();
-        QVERIFY(pressNetwork(ssid));
-        connectButton()->click();
-        QTRY_VERIFY(dialog->isVisible());
-        child<QLineEdit>(dialog, "lineEdit")->setText(key);
-        child<QPushButton>(dialog, "pushButton")->click();
-    }
 };
 
 void TestMainWindowFaults::outsideTextIsShownLiterally()
