@@ -8,6 +8,7 @@
 #include "core/FtpTestServer.h"
 #include "core/SignalRecorder.h"
 #include "core/TestSettings.h"
+#include "ui/ModalAnswer.h"
 #include "feedback/Feedback.h"
 #include "log/Log.h"
 #include "log/LogView.h"
@@ -36,29 +37,6 @@
 using testsupport::FtpTestServer;
 
 namespace {
-
-// Presses the first button of every message box that opens and records "title|text".
-class BoxWatcher : public QObject
-{
-public:
-    BoxWatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<MsgDialog *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || m_answered.contains(box))
-                return;
-            m_answered << box;
-            boxes << box->windowTitle() + '|' + box->findChildren<QLabel *>().last()->text();
-            box->buttons().first()->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList boxes;
-
-private:
-    QTimer m_timer;
-    QList<QObject *> m_answered;
-};
 
 // Debug output of every thread, kept from the first call on.
 inline QString debugOutput()
@@ -202,8 +180,8 @@ void TestLogAndFeedback::deleteLadder_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("stored file") << "file" << QStringList{"Log|Log file was successfully deleted!"};
-    QTest::newRow("stored file gone") << "gone" << QStringList{"Error|Log file is not exists!"};
+    QTest::newRow("stored file") << "file" << QStringList{"Log: Log file was successfully deleted!"};
+    QTest::newRow("stored file gone") << "gone" << QStringList{"Error: Log file is not exists!"};
 }
 
 void TestLogAndFeedback::deleteLadder()
@@ -215,9 +193,9 @@ void TestLogAndFeedback::deleteLadder()
     Log window;
     if (stored == "gone")   // behind the window's back
         QFile::remove(folder() + "/saved.txt");
-    BoxWatcher boxes;
+    testsupport::ModalScript boxes({"OK", "OK"});
     press(window, "Delete");
-    QTEST(boxes.boxes, "boxes");
+    QTEST(boxes.seen, "boxes");
     QVERIFY(!QFile::exists(folder() + "/saved.txt") && QFile::exists(other));
     QCOMPARE(logPath(), QString());
 }
@@ -231,7 +209,7 @@ void TestLogAndFeedback::sendUploadsAndRemovesOnlyThatFile()
     appendLog(QStringLiteral("chosen network - <b>Cafe</b>"));
     const QString earlier = writeBytes(folder() + "/Airvane_Lite_Log_earlier.txt", "an earlier run");
     Log window;
-    BoxWatcher boxes;
+    testsupport::ModalScript boxes({"OK", "OK"});
     press(window, "Save");
     const QString path = window.defaultLogFilePath();
     QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(
@@ -243,14 +221,14 @@ void TestLogAndFeedback::sendUploadsAndRemovesOnlyThatFile()
     // windows-1251, the markup kept as text.
     QVERIFY2(saved.contains("\xe7\xe0\xef\xf3\xf1\xea \xef\xf0\xee\xe3\xf0\xe0\xec\xec\xfb\n"), saved.constData());
     QVERIFY(saved.endsWith(": chosen network - <b>Cafe</b>"));
-    QCOMPARE(boxes.boxes, QStringList{"Log|Log file was successfully saved!\nLog path: " + path});
+    QCOMPARE(boxes.seen, QStringList{"Log: Log file was successfully saved!\nLog path: " + path});
     QCOMPARE(logPath(), path);
     QCOMPARE(buttons(window), QStringLiteral("1111111"));
 
     press(window, "Send");
     QCOMPARE(buttons(window).mid(4, 2), QStringLiteral("00"));
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), 2, 20000);
-    QCOMPARE(boxes.boxes.last(), QStringLiteral("Log|Log file was successfully sent!"));
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
+    QCOMPARE(boxes.seen.last(), QStringLiteral("Log: Log file was successfully sent!"));
     QCOMPARE(server.bytes("airvane_lite/telemetry/log/" + QFileInfo(path).fileName()), saved);
     QCOMPARE(logPath(), QString());
     QVERIFY(!QFile::exists(path));
@@ -261,12 +239,12 @@ void TestLogAndFeedback::failedSendKeepsEverything_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("box");
-    QTest::newRow("server down") << "down" << "Error|Failed to send the log file! Error code: 1";
-    QTest::newRow("read-only folder") << "read-only" << "Error|Failed to send the log file! Error code: 201";
-    QTest::newRow("wrong password") << "password" << "Error|Failed to send the log file! Error code: 204";
-    QTest::newRow("saved file gone") << "gone" << "Error|Log file is not exists!";
+    QTest::newRow("server down") << "down" << "Error: Failed to send the log file! Error code: 1";
+    QTest::newRow("read-only folder") << "read-only" << "Error: Failed to send the log file! Error code: 201";
+    QTest::newRow("wrong password") << "password" << "Error: Failed to send the log file! Error code: 204";
+    QTest::newRow("saved file gone") << "gone" << "Error: Log file is not exists!";
     QTest::newRow("offline") << "offline"
-                             << "Error|Network connection is not available! Check your network and try again.";
+                             << "Error: Network connection is not available! Check your network and try again.";
 }
 
 void TestLogAndFeedback::failedSendKeepsEverything()
@@ -283,20 +261,20 @@ void TestLogAndFeedback::failedSendKeepsEverything()
 
     appendLog(QStringLiteral("launching the program"));
     Log window;
-    BoxWatcher boxes;
+    testsupport::ModalScript boxes({"OK", "OK"});
     press(window, "Save");
     const QString path = window.defaultLogFilePath();
     if (failure == "gone")
         QFile::remove(path);
     press(window, "Send");
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), 2, 20000);
-    QTEST(boxes.boxes.last(), "box");
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.seen.size(), 2, 20000);
+    QTEST(boxes.seen.last(), "box");
     QCOMPARE(QFile::exists(path), failure != "gone");
     QCOMPARE(logPath(), path);
     QCOMPARE(buttons(window).mid(4, 2), failure == "gone" ? "00" : "01");
     QVERIFY(server.files("airvane_lite/telemetry/log").isEmpty());
     // No part of the account in anything the program shows or writes (any encoding of it).
-    const QString everything = boxes.boxes.join('\n') + debugOutput() + LogView::view()->toPlainText();
+    const QString everything = boxes.seen.join('\n') + debugOutput() + LogView::view()->toPlainText();
     for (const QString &secret : {QStringLiteral("W0rd"), QStringLiteral("Wr0ng"), QString(FtpTestServer::user() + ':')})
         QVERIFY2(!everything.contains(secret), qPrintable(everything));
 }
@@ -415,9 +393,9 @@ void TestLogAndFeedback::attachmentLimit()
         paths << file(QStringLiteral("part%1.dmp").arg(paths.size()), size);
     const bool refused = label == "No file is selected";
     Feedback window;
-    BoxWatcher boxes;
+    testsupport::ModalScript boxes({"OK", "OK"});
     QCOMPARE(window.setAttachments(paths), !refused);
-    QCOMPARE(boxes.boxes.join(""), refused ? "Error|The size of selected data is too big (max. 20.0 MB)!" : "");
+    QCOMPARE(boxes.seen.join(""), refused ? "Error: The size of selected data is too big (max. 20.0 MB)!" : "");
     QCOMPARE(window.attachments(), refused ? QStringList() : paths);
     QCOMPARE(window.findChild<QLabel *>("labelFiles")->text(), label.isEmpty() ? QDir::toNativeSeparators(paths[0]) : label);
     QCOMPARE(window.findChild<QWidget *>("previewRow")->findChildren<QLabel *>().size(), refused ? 0 : paths.size());
@@ -476,9 +454,9 @@ void TestLogAndFeedback::sendWithAttachments()
     QPointer<Feedback> window = new Feedback;
     fill(window, "radioButtonVote", 10, QString());   // a vote needs no message
     QVERIFY(window->setAttachments({file(names[0], 3000), file(names[1], 5000)}));
-    BoxWatcher boxes;
+    testsupport::ModalScript boxes({"OK", "OK"});
     send(window);
-    QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes, QStringList{"Feedback|Thank you for the feedback!"}, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.seen, QStringList{"Feedback: Thank you for the feedback!"}, 20000);
     QTRY_VERIFY(window.isNull());
 
     QCOMPARE(server.files("airvane_lite/telemetry/feedback/files"), names);

@@ -6,6 +6,7 @@
 
 #include "app/settings/SettingsStore.h"
 #include "core/TestSettings.h"
+#include "ui/ModalAnswer.h"
 #include "ui/dialogs/About.h"
 #include "ui/main/AppTray.h"
 #include "ui/main/WindowPersistence.h"
@@ -55,69 +56,6 @@ protected:
             chrome->handleWindowStateChange(static_cast<QWindowStateChangeEvent *>(event)->oldState());
         QMainWindow::changeEvent(event);
     }
-};
-
-class ModalScript : public QObject
-{
-public:
-    // "Yes", "Retry", ...: press that button of a message box; "cancel": reject a file dialog;
-    // any other text: choose that file in a file dialog.
-    explicit ModalScript(QStringList answers) : pending(std::move(answers))
-    {
-        connect(&poll, &QTimer::timeout, this, &ModalScript::answerNext);
-        poll.start(10);
-    }
-
-    QStringList seen;
-
-private:
-    void answerNext()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (pending.isEmpty() || !modal || modal == answered || !modal->isVisible())
-            return;
-        const QString answer = pending.constFirst();
-        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-            if (answer != QLatin1String("cancel")) {
-                // The dialog may still be reading its folder and reset the choice; try again
-                // on the next tick until the choice holds.
-                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                    name->setText(answer);
-                else
-                    files->selectFile(answer);
-                const QStringList chosen = files->selectedFiles();
-                if (chosen.size() != 1 || QFileInfo(chosen.at(0)).canonicalFilePath() != QFileInfo(answer).canonicalFilePath())
-                    return;
-            }
-            answered = modal;
-            pending.removeFirst();
-            seen << QStringLiteral("file dialog: ") + files->windowTitle() + QLatin1Char(' ')
-                        + files->nameFilters().join(QLatin1Char(';'));
-            if (answer == QLatin1String("cancel"))
-                files->reject();
-            else
-                static_cast<QDialog *>(files)->done(QDialog::Accepted);
-            return;
-        }
-        answered = modal;
-        pending.removeFirst();
-        QString text;
-        for (QLabel *label : modal->findChildren<QLabel *>()) {
-            if (!label->text().isEmpty())
-                text = label->text();
-        }
-        seen << modal->windowTitle() + QStringLiteral(": ") + text;
-        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
-            if (button->text().remove(QLatin1Char('&')) == answer) {
-                button->click();
-                return;
-            }
-        }
-    }
-
-    QStringList pending;
-    QPointer<QWidget> answered;
-    QTimer poll;
 };
 
 class TestMainWindowChrome : public QObject
@@ -370,7 +308,7 @@ void TestMainWindowChrome::threeFileDialogsThenThePurchaseHint()
     QWidget window;
     HostlensLauncher launcher(&window, recordingOpener(true));
     launcher.setInstallPaths({});
-    ModalScript script({"Yes", "cancel", "Retry", "cancel", "Retry", "cancel", "OK"});
+    testsupport::ModalScript script({"Yes", "cancel", "Retry", "cancel", "Retry", "cancel", "OK"});
     launcher.open();
     const QString dialog = QStringLiteral("file dialog: Open HostlensHome.exe");
     QCOMPARE(script.seen, QStringList({QStringLiteral("Attention: ") + missing, dialog,
@@ -400,7 +338,7 @@ void TestMainWindowChrome::fileChosenOnTheSecondTry()
     QStringList answers({"Yes", "cancel", "Retry", chosen});
     if (!opens)
         answers << QStringLiteral("OK");
-    ModalScript script(answers);
+    testsupport::ModalScript script(answers);
     launcher.open();
     QCOMPARE(opened, QList<QUrl>({QUrl::fromLocalFile(chosen)}));
     QCOMPARE(script.seen.mid(4), after);
@@ -410,7 +348,7 @@ void TestMainWindowChrome::infoPageFailureIsReported()
 {
     opened.clear();
     HostlensLauncher launcher(nullptr, recordingOpener(false));
-    ModalScript script({"OK"});
+    testsupport::ModalScript script({"OK"});
     launcher.openInfoPage();
     QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("https://www.tarnwick.example/apps/hostlens-home"))}));
     QCOMPARE(script.seen, QStringList({"Error: Failed to open the information about the application!"}));
