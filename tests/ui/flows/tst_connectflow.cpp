@@ -1,16 +1,29 @@
-// Connecting end to end: the main window, the engine in its worker thread and the simulated
-// service, on an adapter without WPA3. Open networks: connect, the connected view, disconnect
+// The main window end to end: the window, the engine in its worker thread and the simulated
+// service. Every test starts from a fresh world; most from the one built in startConnectWorld(),
+// on an adapter without WPA3. Open networks: connect, the connected view, disconnect
 // answered No and Yes, a refused connect, a cancel while connecting. Hidden networks: an open one
 // through the main window's hidden-network dialog, a secured one through the password window and
 // its own. Secured networks: the password window, the stored password, saved profiles from the
-// profile list, a wrong key and WPA3-SAE falling back. Every test starts from a fresh world.
+// profile list, a wrong key and WPA3-SAE falling back.
+// The open-network notification (notify_*): when it is shown and when not, and the reminder that
+// brings it back at the chosen moment; its world's first listing brings the notification up.
+// What a user met on hostile and crowded worlds (faults_*, each on a world of its own): outside
+// text shown literally, the panel following the pressed row, rows found exactly, the state re-read
+// after a failed attempt, enterprise rows, one box for a failed cancel, every shortcut alive, a
+// panel that keeps its place.
 
 #include "ui/FlowKit.h"
 #include "ui/dialogs/ConnectAP.h"
 #include "ui/dialogs/ConnectHAP.h"
+#include "ui/dialogs/NotifyAP.h"
+#include "ui/main/ConnectionDialogs.h"
+#include "ui/main/OpenNetworkReminder.h"
 #include "util/TextCipher.h"
 
 #include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QShortcut>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -36,6 +49,31 @@ void typeHiddenName(const QString &name)
     });
 }
 
+// Counts how often a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+QString reminder()
+{
+    return readAppSetting(QLatin1String(SettingsKey::Reminder), QString()).toString();
+}
+
+bool notifyFlag()
+{
+    return readAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), true).toBool();
+}
+
 } // namespace
 
 class TestConnectFlow : public QObject, private Flow
@@ -43,8 +81,9 @@ class TestConnectFlow : public QObject, private Flow
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
-    void cleanup() { finish(); }
+    void cleanup();
 
     void connectThenDisconnectAsked();
     void refusedConnectShowsTheCode();
@@ -63,7 +102,45 @@ private slots:
     void failedConnectKeepsTheSavedProfile();
     void wpa3SaeFallsBackOnAnAdapterWithoutWpa3();
 
+    void notify_shownOnceAndNotAgainWhileVisible();
+    void notify_notShownWhenSwitchedOff();
+    void notify_reminderBringsItBackAtTheChosenMoment();
+    void notify_reminderWaitsWhileItsNetworkIsNotListed();
+    void notify_notShownWhileConnected();
+
+    void faults_outsideTextIsShownLiterally();
+    void faults_panelForgetsARowThatIsGone();
+    void faults_connectionRowIsFoundBySecurityToo();
+    void faults_failedAttemptRereadsTheConnection();
+    void faults_enterpriseRowIsExplainedNotOpened();
+    void faults_failedCancelShowsOneBox();
+    void faults_everyShortcutFires();
+    void faults_panelKeepsItsPlace();
+
 private:
+    void startConnectWorld();
+    void startNotifyWorld();
+    // Runs a refresh and waits until the engine has reported the open networks again.
+    bool refreshUntilReported()
+    {
+        const int before = reported;
+        window->refreshData();
+        const bool done = QTest::qWaitFor([&] { return reported > before; }, 5000);
+        // The window's own slot for the same report was queued beside ours; let it decide now.
+        QCoreApplication::sendPostedEvents();
+        return done;
+    }
+    QTimer *reminderTimer() const { return window->findChild<QTimer *>(QStringLiteral("reminderTimer")); }
+
+    NotifyAP *notify = nullptr;
+    ShowCounter counter;
+    int reported = 0;     // notifyOpenAP reports of the engine, counted in this thread
+    bool firstClosed = false;
+    int shownWhileVisible = -1;
+    QStringList panelNetworkValues()
+    {
+        return panelValues(window, {"network", "encryption", "signal", "macAddress", "channel", "band"});
+    }
     QTreeWidgetItem *hiddenRow(bool secured) const
     {
         return findRow(networks, kHidden,
@@ -89,6 +166,17 @@ private:
 };
 
 void TestConnectFlow::init()
+{
+    const QByteArray test = QTest::currentTestFunction();
+    if (test.startsWith("notify_"))
+        startNotifyWorld();
+    else if (test.startsWith("faults_"))
+        prepare();
+    else
+        startConnectWorld();
+}
+
+void TestConnectFlow::startConnectWorld()
 {
     prepare(false, false);
     sim->addNetwork(openNetwork("Cafe"));
@@ -386,6 +474,314 @@ void TestConnectFlow::wpa3SaeFallsBackOnAnAdapterWithoutWpa3()
     QVERIFY2(profileXml("Studio").contains(QStringLiteral("<authentication>WPA2PSK</authentication>")),
              qPrintable(profileXml("Studio")));
     dialog->close();
+}
+
+void TestConnectFlow::initTestCase()
+{
+    connect(WirelessConnect::instance(), &WirelessConnect::notifyOpenAP, this, [this] { ++reported; });
+}
+
+void TestConnectFlow::cleanup()
+{
+    finish();
+    counter.shows = 0;
+    firstClosed = false;
+    shownWhileVisible = -1;
+}
+
+void TestConnectFlow::startNotifyWorld()
+{
+    prepare(true);
+    sim->addNetwork(openNetwork("Cafe"));
+    sim->addNetwork(openNetwork("Attic", 2412000));
+
+    // The first listing brings the notification up; while it is up another listing comes in,
+    // and only then is it closed.
+    whenDialogAppears<NotifyAP>([this](NotifyAP *dialog) {
+        const int before = reported;
+        window->refreshData();
+        auto *poll = new QTimer(dialog);
+        connect(poll, &QTimer::timeout, dialog, [this, dialog, poll, before] {
+            if (reported <= before)
+                return;
+            poll->stop();
+            shownWhileVisible = counter.shows;
+            dialog->findChild<QPushButton *>(QStringLiteral("closeButton"))->click();
+            firstClosed = true;
+        });
+        poll->start(20);
+    });
+
+    create();
+    notify = topLevel<NotifyAP>();
+    QVERIFY(notify);
+    notify->installEventFilter(&counter);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTRY_VERIFY_WITH_TIMEOUT(firstClosed, 10000);
+}
+
+void TestConnectFlow::notify_shownOnceAndNotAgainWhileVisible()
+{
+    QCOMPARE(shownWhileVisible, 1);
+    QTRY_VERIFY(!notify->isVisible());
+    QCOMPARE(counter.shows, 1);
+    QVERIFY(reported >= 2);
+}
+
+void TestConnectFlow::notify_notShownWhenSwitchedOff()
+{
+    whenDialogAppears<NotifyAP>([](NotifyAP *dialog) {
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->findChild<QAbstractButton *>(QStringLiteral("doNotShowSwitch"))->click();
+        });
+    });
+    QVERIFY(refreshUntilReported());
+    QTRY_COMPARE(counter.shows, 2);
+    QTRY_VERIFY(!notify->isVisible());
+    QCOMPARE(notifyFlag(), false);
+
+    QVERIFY(refreshUntilReported());
+    QCOMPARE(counter.shows, 2);
+
+    // Turned on again from the settings: the window follows, and so does the switch.
+    window->openAPNotificationSettings(true);
+    QVERIFY(!notify->findChild<QAbstractButton *>(QStringLiteral("doNotShowSwitch"))->isChecked());
+}
+
+void TestConnectFlow::notify_reminderBringsItBackAtTheChosenMoment()
+{
+    QDateTime moment;
+    whenDialogAppears<NotifyAP>([&moment](NotifyAP *dialog) {
+        QTimer::singleShot(0, dialog, [dialog, &moment] {
+            dialog->findChild<QPushButton *>(QStringLiteral("remindButton"))->click();
+            moment = QDateTime::currentDateTime().addSecs(2);
+            dialog->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"))->setDateTime(moment);
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+    });
+    QVERIFY(refreshUntilReported());
+    QTRY_COMPARE(counter.shows, 2);
+    QTRY_VERIFY(!notify->isVisible());
+    QCOMPARE(reminder(), NotifyAP::reminderText(moment));
+    QCOMPARE(notifyFlag(), false);
+    QVERIFY(reminderTimer());
+
+    struct Seen {
+        bool shown = false;
+        QString reminder;
+        bool flag = false;
+    };
+    auto seen = std::make_shared<Seen>();
+    whenDialogAppears<NotifyAP>([seen](NotifyAP *dialog) {
+        seen->shown = true;
+        seen->reminder = reminder();
+        seen->flag = notifyFlag();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->close(); });
+    }, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(seen->shown, 8000);
+    QVERIFY(QDateTime::currentDateTime() >= moment.addMSecs(-999));
+    QCOMPARE(counter.shows, 3);
+    QCOMPARE(seen->reminder, QStringLiteral("unknown"));
+    QCOMPARE(seen->flag, true);
+    QTRY_VERIFY(!reminderTimer());
+}
+
+void TestConnectFlow::notify_reminderWaitsWhileItsNetworkIsNotListed()
+{
+    QTRY_VERIFY(!notify->isVisible());
+    const int shows = counter.shows;
+    // The reminder's clock stands at the chosen moment; its network is not in range.
+    OpenNetworkReminder *clock = window->connectionDialogs()->reminder();
+    const QDateTime moment = QDateTime::currentDateTime().addDays(1);
+    clock->setClock([moment] { return moment; });
+    writeAppSetting(QLatin1String(SettingsKey::Reminder), NotifyAP::reminderText(moment));
+    emit notify->reminderSet(QStringLiteral("Nowhere"));
+    clock->checkReminder();
+    QCOMPARE(counter.shows, shows);
+    QVERIFY(reminderTimer());
+    QVERIFY(reminder() != QStringLiteral("unknown"));
+    clock->stop();
+    clock->setClock([] { return QDateTime::currentDateTime(); });
+}
+
+void TestConnectFlow::notify_notShownWhileConnected()
+{
+    const int shows = counter.shows;
+    QVERIFY(pressNetwork(QStringLiteral("Cafe")));
+    connectAnsweringOk();
+    QTRY_COMPARE(connected(), QStringLiteral("Cafe"));
+    QTRY_COMPARE(boxTexts(), QStringList{connectedText("Cafe")});
+    QTRY_COMPARE(connectButton()->text(), QStringLiteral("Disconnect"));
+    // The window has taken the adapter's state as connected.
+    QTRY_VERIFY(findRow(networks, QStringLiteral("Cafe"))->font(0).bold());
+
+    // Attic is still an open network without a profile.
+    QVERIFY(refreshUntilReported());
+    QCOMPARE(counter.shows, shows);
+}
+
+void TestConnectFlow::faults_outsideTextIsShownLiterally()
+{
+    const QStringList names = {"<b>x</b>", "<img src=x>", "A\tB\nC", "&amp;"};
+    for (int i = 0; i < names.size(); ++i)
+        sim->addNetwork(openNetwork(names[i].toStdString()));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), names.size());
+
+    for (const QString &name : names) {
+        QVERIFY2(pressNetwork(name), qPrintable(name));
+        QString shown = name;
+        shown.replace(QLatin1Char('\t'), QChar::ReplacementCharacter).replace(QLatin1Char('\n'), QChar::ReplacementCharacter);
+        QCOMPARE(panel("network"), shown);
+        for (QLabel *label : child<QGroupBox>(window, "infoPanel")->findChildren<QLabel *>())
+            QVERIFY2(label->textFormat() == Qt::PlainText || label->objectName().endsWith(QLatin1String("Caption")),
+                     qPrintable(label->objectName()));
+    }
+
+    QVERIFY(pressNetwork(names[0]));
+    connectAnsweringOk();
+    QTRY_COMPARE(boxTexts(), QStringList{connectedText("<b>x</b>")});
+    QVERIFY(boxes->boxes[0].plain);
+}
+
+void TestConnectFlow::faults_panelForgetsARowThatIsGone()
+{
+    sim->addAdapter(adapter(1));
+    sim->addNetwork(openNetwork("Cafe"));
+    sim->addNetwork(openNetwork("Attic"));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    const QStringList unknown = QString(QStringLiteral("Unknown,")).repeated(6).split(QLatin1Char(','), Qt::SkipEmptyParts);
+
+    // A refresh that still lists the row keeps it; one that drops it empties the rows.
+    QVERIFY(pressNetwork(QStringLiteral("Cafe")));
+    QSignalSpy refreshed(window, &AirvaneLite::networksRefreshFinished);
+    window->refreshData();
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QCOMPARE(panel("network"), QStringLiteral("Cafe"));
+    sim->setNetworkInRange("Cafe", false);
+    window->refreshData();
+    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    QCOMPARE(panelNetworkValues(), unknown);
+
+    // So does another adapter, whose data is not that of the row.
+    QVERIFY(pressNetwork(QStringLiteral("Attic")));
+    auto *selector = child<QComboBox>(window, "adapterSelector");
+    selector->setCurrentIndex(1);
+    emit selector->activated(1);
+    QCOMPARE(panelNetworkValues(), unknown);
+}
+
+void TestConnectFlow::faults_connectionRowIsFoundBySecurityToo()
+{
+    sim->addNetwork(securedNetwork("Twin", kKey));
+    sim->addNetwork(openNetwork("Twin"));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+
+    QTreeWidgetItem *open = findRow(networks, QStringLiteral("Twin"),
+                                    [](QTreeWidgetItem *row) { return row->text(1) == QLatin1String("None"); });
+    QVERIFY(open);
+    pressRow(networks, open);
+    connectAnsweringOk();
+    QTRY_COMPARE(connected(), QStringLiteral("Twin"));
+    QTRY_COMPARE(boxes->boxes.size(), 1);
+
+    window->refreshData();
+    QTRY_VERIFY(findRow(profiles, QStringLiteral("Twin"), [](QTreeWidgetItem *row) { return row->font(0).bold(); }));
+    QTreeWidgetItem *secured = findRow(networks, QStringLiteral("Twin"));
+    QVERIFY(secured && secured->text(1) != QLatin1String("None"));
+    QVERIFY(!secured->font(0).bold());
+    QCOMPARE(secured->text(12), QStringLiteral("No"));
+}
+
+void TestConnectFlow::faults_failedAttemptRereadsTheConnection()
+{
+    sim->addNetwork(securedNetwork("Home", kKey));
+    sim->addNetwork(securedNetwork("Office", kKey));
+    sim->addStoredProfile(0, securedProfile(QStringLiteral("Home"), kRightKey));
+    sim->setConnected(0, u"Home");
+    QVERIFY(start());
+    QTRY_VERIFY(findRow(profiles, QStringLiteral("Home")));
+    QTRY_COMPARE(panel("status"), QStringLiteral("Connected"));
+
+    // The service leaves Home for the attempt, which the wrong key ends.
+    boxes->answers << QStringLiteral("OK");
+    connectWithKey(QStringLiteral("Office"), QStringLiteral("wrong-key"));
+    QTRY_COMPARE(boxTexts(), QStringList{wrongKeyText()});
+    QTRY_COMPARE(panel("status"), QStringLiteral("Not connected"));
+    QCOMPARE(connected(), QString());
+}
+
+void TestConnectFlow::faults_enterpriseRowIsExplainedNotOpened()
+{
+    sim->addNetwork(securedNetwork("Campus", kKey, DOT11_AUTH_ALGO_RSNA));
+    sim->addNetwork(securedNetwork("Office", kKey));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+
+    QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
+    QVERIFY(pressNetwork(QStringLiteral("Campus")));
+    connectAnsweringOk();
+    QCOMPARE(boxTexts(), QStringList{"Networks that need a user name and a certificate (enterprise "
+                                     "networks) cannot be connected from this program."});
+    QVERIFY(!topLevel<ConnectAP>()->isVisible());
+    QCOMPARE(requests.count(), 0);
+    QVERIFY(connectButton()->isEnabled());
+}
+
+void TestConnectFlow::faults_failedCancelShowsOneBox()
+{
+    sim->addNetwork(securedNetwork("Office", kKey));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+
+    sim->setConnectDelay(4000);
+    connectWithKey(QStringLiteral("Office"), kRightKey);
+    auto *dialogButton = child<QPushButton>(topLevel<ConnectAP>(), "pushButton");
+    QTRY_COMPARE(dialogButton->text(), QStringLiteral("Cancel"));
+
+    sim->failCall(Sim::Call::Disconnect, 5);
+    boxes->answers << QStringLiteral("OK");
+    dialogButton->click();
+    QTRY_COMPARE(boxTexts(), QStringList{"Failed to cancel the network connection!\nError code: 5"});
+    // Both windows hear the same report; the second box would be up by now.
+    QCoreApplication::processEvents();
+    QCOMPARE(boxes->boxes.size(), 1);
+}
+
+void TestConnectFlow::faults_everyShortcutFires()
+{
+    QVERIFY(start());
+    for (const char *keys : {"Ctrl+P", "Ctrl+L", "Ctrl+U", "Ctrl+N", "Ctrl+F", "Ctrl+F1"}) {
+        const QKeySequence sequence(QString::fromLatin1(keys));
+        QShortcut *shortcut = nullptr;
+        for (QShortcut *candidate : window->findChildren<QShortcut *>()) {
+            if (candidate->key() == sequence)
+                shortcut = candidate;
+        }
+        QVERIFY2(shortcut, keys);
+        QSignalSpy fired(shortcut, &QShortcut::activated);
+        QSignalSpy ambiguous(shortcut, &QShortcut::activatedAmbiguously);
+        QTest::keySequence(window, sequence);
+        QVERIFY2(fired.count() == 1 && ambiguous.isEmpty(), keys);
+    }
+}
+
+void TestConnectFlow::faults_panelKeepsItsPlace()
+{
+    sim->addNetwork(openNetwork("A network name that fills all 32"));
+    QVERIFY(start());
+    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    auto *box = child<QGroupBox>(window, "infoPanel");
+    const QRect before = box->geometry();
+    QVERIFY(pressNetwork(QStringLiteral("A network name that fills all 32")));
+    QApplication::processEvents();
+    QCOMPARE(box->geometry(), before);
+    // Every row of the panel fits in the window's default height.
+    QLabel *last = child<QLabel>(window, "bandValue");
+    QVERIFY(last->mapTo(box, QPoint(0, last->height())).y() <= box->height());
 }
 
 QTEST_MAIN(TestConnectFlow)
