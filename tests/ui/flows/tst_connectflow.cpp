@@ -10,7 +10,9 @@
 // What a user met on hostile and crowded worlds (faults_*, each on a world of its own): outside
 // text shown literally, the panel following the pressed row, rows found exactly, the state re-read
 // after a failed attempt, enterprise rows, one box for a failed cancel, every shortcut alive, a
-// panel that keeps its place.
+// panel that keeps its place, a machine without an adapter until one appears.
+// The refresh cycle (refresh_*, two adapters, auto-refresh on): its pause while an error box is
+// open, the Ctrl+R key, errors of a removed adapter, and the shutdown of the worker thread.
 
 #include "ui/FlowKit.h"
 #include "ui/dialogs/ConnectAP.h"
@@ -18,6 +20,7 @@
 #include "ui/dialogs/NotifyAP.h"
 #include "ui/main/ConnectionDialogs.h"
 #include "ui/main/OpenNetworkReminder.h"
+#include "ui/widgets/AppQLabel.h"
 #include "util/TextCipher.h"
 
 #include <QComboBox>
@@ -27,7 +30,10 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+
+#include <atomic>
 
 using namespace flowkit;
 
@@ -116,10 +122,20 @@ private slots:
     void faults_failedCancelShowsOneBox();
     void faults_everyShortcutFires();
     void faults_panelKeepsItsPlace();
+    void faults_noCardUntilAnAdapterAppears();
+
+    void refresh_emptyProfileListShowsPlaceholder();
+    void refresh_refreshFailurePausesAutoRefreshUntilBoxCloses();
+    void refresh_holdingCtrlRStartsOneScan();
+    void refresh_networksErrorOfRemovedAdapterIsNotShown();
+    void refresh_shutdownReturnsAfterWorkerEnded();
 
 private:
     void startConnectWorld();
     void startNotifyWorld();
+    void startRefreshWorld();
+    QTimer *timer() const { return child<QTimer>(window, "refreshTimer"); }
+    QComboBox *selector = nullptr;
     // Runs a refresh and waits until the engine has reported the open networks again.
     bool refreshUntilReported()
     {
@@ -172,6 +188,8 @@ void TestConnectFlow::init()
         startNotifyWorld();
     else if (test.startsWith("faults_"))
         prepare();
+    else if (test.startsWith("refresh_"))
+        startRefreshWorld();
     else
         startConnectWorld();
 }
@@ -489,6 +507,21 @@ void TestConnectFlow::cleanup()
     shownWhileVisible = -1;
 }
 
+void TestConnectFlow::startRefreshWorld()
+{
+    prepare();
+    writeDefaultSettings();
+    writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), true);
+    sim->addAdapter(adapter(1, QStringLiteral("Adapter B")));
+    sim->addNetwork(openNetwork("Cafe"));
+    sim->addNetwork(securedNetwork("Office", kKey));
+    sim->setScanDelay(150);
+    QVERIFY(start());
+    selector = child<QComboBox>(window, "adapterSelector");
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QTRY_COMPARE(selector->count(), 2);
+}
+
 void TestConnectFlow::startNotifyWorld()
 {
     prepare(true);
@@ -782,6 +815,182 @@ void TestConnectFlow::faults_panelKeepsItsPlace()
     // Every row of the panel fits in the window's default height.
     QLabel *last = child<QLabel>(window, "bandValue");
     QVERIFY(last->mapTo(box, QPoint(0, last->height())).y() <= box->height());
+}
+
+void TestConnectFlow::refresh_emptyProfileListShowsPlaceholder()
+{
+    auto *placeholder = child<QLabel>(window, "profilePlaceholder");
+    QTRY_VERIFY(placeholder->isVisible());
+    QCOMPARE(placeholder->text(), QStringLiteral("No wireless profiles are available."));
+    QCOMPARE(child<QTreeWidget>(window, "profileList")->topLevelItemCount(), 0);
+    QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
+}
+
+void TestConnectFlow::refresh_refreshFailurePausesAutoRefreshUntilBoxCloses()
+{
+    QVERIFY(timer()->isActive());
+    sim->failCall(Sim::Call::Scan, 5023);
+    bool timerRanDuringBox = true;
+    QString title;
+    QString text;
+    whenModalAppears([&](QWidget *dialog) {
+        auto *box = static_cast<MsgDialog *>(dialog);
+        timerRanDuringBox = timer()->isActive();
+        title = box->windowTitle();
+        for (QLabel *label : box->findChildren<QLabel *>())
+            if (!label->text().isEmpty())
+                text = label->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QVERIFY(!child<QPushButton>(window, "refreshButton")->isEnabled());
+    QTRY_COMPARE(title, QStringLiteral("Error"));
+    QCOMPARE(text, QStringLiteral("Failed to refresh wlan networks! Error code: 5023"));
+    QVERIFY(!timerRanDuringBox);
+    QTRY_VERIFY(timer()->isActive());
+    QCOMPARE(networks->topLevelItemCount(), 0);
+    QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
+    QVERIFY(child<QPushButton>(window, "refreshButton")->isEnabled());
+}
+
+void TestConnectFlow::refresh_holdingCtrlRStartsOneScan()
+{
+    window->setAPTimerOff();
+    QVERIFY(!timer()->isActive());
+    QVERIFY(activate(window));
+    QSignalSpy finished(window, &AirvaneLite::networksRefreshFinished);
+    const int scans = sim->callCount(Sim::Call::Scan);
+
+    // The key repeats while held; the scan takes longer than the repeats.
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(sim->callCount(Sim::Call::Scan) - scans, 1);
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+
+    // Once the scan has completed the key works again.
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    QTRY_COMPARE(finished.count(), 2);
+    QCOMPARE(sim->callCount(Sim::Call::Scan) - scans, 2);
+    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+}
+
+void TestConnectFlow::refresh_networksErrorOfRemovedAdapterIsNotShown()
+{
+    // Work with adapter B, then unplug it.
+    QSignalSpy listed(window, &AirvaneLite::allWirelessNetworksData);
+    selector->setCurrentIndex(1);
+    emit selector->activated(1);
+    QTRY_COMPARE(listed.count(), 1);
+    QCOMPARE(networks->topLevelItemCount(), 2);
+    QCOMPARE(readAppSetting(QLatin1String(SettingsKey::WlanIndex)).toInt(), 1);
+    listed.clear();
+
+    BoxLog log;
+    // The engine's listing error, heard in this thread after the window's.
+    int listingErrors = 0;
+    QObject listener;
+    connect(WirelessConnect::instance(), &WirelessConnect::wlanAvailableNetworksError, &listener,
+            [&listingErrors] { ++listingErrors; });
+    sim->removeAdapter(1);
+    sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
+    QTest::mouseClick(child<AppQLabel>(window, "refreshIcon"), Qt::LeftButton);
+
+    // The engine reports the adapter gone; the window falls back to adapter A, whose listing fails.
+    QTRY_COMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), kAdapter);
+    QTRY_COMPARE(listingErrors, 1);
+    QCOMPARE(listed.count(), 1);
+    QVERIFY(log.boxes.isEmpty());
+
+    // A refresh clears the mark, so errors are shown again.
+    sim->failCall(Sim::Call::GetAvailableNetworkList, 5023);
+    log.answers << QStringLiteral("Cancel");
+    window->refreshData();
+    QTRY_COMPARE(log.count(QStringLiteral("Can't get available networks!")), 1);
+    QCOMPARE(log.boxes[0].title, QStringLiteral("Warning"));
+    QTRY_VERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QCOMPARE(networks->topLevelItemCount(), 0);
+}
+
+void TestConnectFlow::refresh_shutdownReturnsAfterWorkerEnded()
+{
+    window->setAPTimerOn();
+    QVERIFY(timer()->isActive());
+    QThread *worker = WirelessConnect::instance()->thread();
+    QVERIFY(worker != QThread::currentThread());
+    QVERIFY(worker->isRunning());
+
+    // Keep the worker busy so that a shutdown that does not wait would be caught.
+    std::atomic<bool> busyDone{false};
+    QMetaObject::invokeMethod(WirelessConnect::instance(), [&busyDone] {
+        QThread::msleep(300);
+        busyDone = true;
+    });
+    const int closes = sim->callCount(Sim::Call::CloseHandle);
+    window->shutdown();
+
+    QVERIFY(busyDone);
+    QVERIFY(worker->isFinished());
+    QCOMPARE(sim->callCount(Sim::Call::CloseHandle) - closes, 1);
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(readAppSetting(QLatin1String(SettingsKey::Position)).toByteArray(), window->saveGeometry());
+
+    window->shutdown();
+    QCOMPARE(sim->callCount(Sim::Call::CloseHandle) - closes, 1);
+}
+
+void TestConnectFlow::faults_noCardUntilAnAdapterAppears()
+{
+    const QString noCard = QStringLiteral("Wireless card was not found");
+    const QString noCardText = noCard + QStringLiteral("! Make sure you have wireless card enabled and newest drivers installed!");
+    sim->removeAdapter(0);
+    sim->addNetwork(openNetwork("Cafe"));
+    create();
+    // The first box is answered with Retry, the one that follows the new search with Cancel.
+    boxes->answers << QStringLiteral("Retry") << QStringLiteral("Cancel");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *selector = child<QComboBox>(window, "adapterSelector");
+    QTRY_COMPARE(boxes->boxes.size(), 2);
+    for (const BoxLog::Box &box : boxes->boxes)
+        QCOMPARE(box.title + box.text, QStringLiteral("Error") + noCardText);
+    // Retry made the engine enumerate the adapters a second time.
+    QVERIFY(sim->callCount(Sim::Call::EnumInterfaces) >= 2);
+    QCOMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), noCard);
+    QCOMPARE(window->interfaceState(), Interface::NoCard);
+    QVERIFY(child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QVERIFY(child<QLabel>(window, "profilePlaceholder")->isVisible());
+    QVERIFY(!timer()->isActive());
+
+    // Refresh looks for an adapter instead of scanning.
+    QSignalSpy searches(window, &AirvaneLite::updateWlanInterface);
+    QSignalSpy scans(window, &AirvaneLite::refreshWlanNetworks);
+    const int enumerations = sim->callCount(Sim::Call::EnumInterfaces);
+    boxes->answers << QStringLiteral("Cancel");
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QCOMPARE(searches.count(), 1);
+    QCOMPARE(scans.count(), 0);
+    QTRY_COMPARE(boxes->boxes.size(), 3);
+    QCOMPARE(boxes->boxes[2].text, noCardText);
+    QVERIFY(sim->callCount(Sim::Call::EnumInterfaces) > enumerations);
+    QCOMPARE(sim->callCount(Sim::Call::Scan), 0);
+    QCOMPARE(selector->itemText(0), noCard);
+
+    // An adapter found on refresh replaces the entry.
+    sim->addAdapter(adapter(1, QStringLiteral("USB Wi-Fi Stick")));
+    QTest::mouseClick(child<QPushButton>(window, "refreshButton"), Qt::LeftButton);
+    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    QCOMPARE(selector->count(), 1);
+    QCOMPARE(selector->itemText(0), QStringLiteral("USB Wi-Fi Stick"));
+    QCOMPARE(window->interfaceState(), Interface::Listed);
+    QCOMPARE(networks->topLevelItem(0)->text(0), QStringLiteral("Cafe"));
+    QVERIFY(!child<QLabel>(window, "networkPlaceholder")->isVisible());
+    QCOMPARE(child<QLabel>(window, "guidValue")->text(), adapterGuidText(1));
+    QCOMPARE(boxes->boxes.size(), 3);
 }
 
 QTEST_MAIN(TestConnectFlow)
