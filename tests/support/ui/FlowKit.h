@@ -69,25 +69,23 @@ inline QString logText()
     return LogView::exists() ? LogView::view()->toPlainText() : QString();
 }
 
-// Runs `action` on the next modal widget of type T. Other modal windows that are already up (the
-// password window is application-modal while it shows) are passed over.
+// Runs `action` on the next modal widget of type T, passing over the other modal windows that are
+// already up (the password window is application-modal while it shows).
 template <typename T>
 void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000)
 {
+    auto *poll = new QTimer;
     const QDeadlineTimer deadline(timeoutMs);
-    whenModalAppears(
-        [action, deadline](QWidget *modal) {
-            if (T *dialog = qobject_cast<T *>(modal)) {
-                action(dialog);
-                return;
-            }
-            if (deadline.hasExpired())
-                return;
-            QTimer::singleShot(20, [action, deadline] {
-                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())));
-            });
-        },
-        timeoutMs);
+    QObject::connect(poll, &QTimer::timeout, [poll, action, deadline] {
+        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog && !deadline.hasExpired())
+            return;
+        poll->stop();
+        if (dialog)
+            action(dialog);
+        poll->deleteLater();
+    });
+    poll->start(10);
 }
 
 // The one top-level window of this type (the connection dialogs have no parent).
@@ -137,6 +135,11 @@ struct Flow
     {
         create();
         return activate(window);
+    }
+    // Starts and waits until the network list has that many rows.
+    bool startListing(int rows)
+    {
+        return start() && QTest::qWaitFor([this, rows] { return networks->topLevelItemCount() == rows; }, 5000);
     }
     void finish()
     {

@@ -208,8 +208,7 @@ void TestConnectFlow::startConnectWorld()
     sim->addStoredProfile(0, securedProfile(QStringLiteral("Home"), kRightKey));
     // A saved profile whose key the network no longer takes.
     sim->addStoredProfile(0, securedProfile(QStringLiteral("Garage"), QStringLiteral("old-key")));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 8);
+    QVERIFY(startListing(8));
     QTRY_COMPARE(profiles->topLevelItemCount(), 2);
     QVERIFY(hiddenRow(true) && hiddenRow(false));
     dialog = topLevel<ConnectAP>();
@@ -683,8 +682,7 @@ void TestConnectFlow::faults_panelForgetsARowThatIsGone()
     sim->addAdapter(adapter(1));
     sim->addNetwork(openNetwork("Cafe"));
     sim->addNetwork(openNetwork("Attic"));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QVERIFY(startListing(2));
     const QStringList unknown = QString(QStringLiteral("Unknown,")).repeated(6).split(QLatin1Char(','), Qt::SkipEmptyParts);
 
     // A refresh that still lists the row keeps it; one that drops it empties the rows.
@@ -710,8 +708,7 @@ void TestConnectFlow::faults_connectionRowIsFoundBySecurityToo()
 {
     sim->addNetwork(securedNetwork("Twin", kKey));
     sim->addNetwork(openNetwork("Twin"));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QVERIFY(startListing(2));
 
     QTreeWidgetItem *open = findRow(networks, QStringLiteral("Twin"),
                                     [](QTreeWidgetItem *row) { return row->text(1) == QLatin1String("None"); });
@@ -751,8 +748,7 @@ void TestConnectFlow::faults_enterpriseRowIsExplainedNotOpened()
 {
     sim->addNetwork(securedNetwork("Campus", kKey, DOT11_AUTH_ALGO_RSNA));
     sim->addNetwork(securedNetwork("Office", kKey));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 2);
+    QVERIFY(startListing(2));
 
     QSignalSpy requests(window->connectionFlow(), &ConnectionFlow::connectionRequest);
     QVERIFY(pressNetwork(QStringLiteral("Campus")));
@@ -767,8 +763,7 @@ void TestConnectFlow::faults_enterpriseRowIsExplainedNotOpened()
 void TestConnectFlow::faults_failedCancelShowsOneBox()
 {
     sim->addNetwork(securedNetwork("Office", kKey));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    QVERIFY(startListing(1));
 
     sim->setConnectDelay(4000);
     connectWithKey(QStringLiteral("Office"), kRightKey);
@@ -805,8 +800,7 @@ void TestConnectFlow::faults_everyShortcutFires()
 void TestConnectFlow::faults_panelKeepsItsPlace()
 {
     sim->addNetwork(openNetwork("A network name that fills all 32"));
-    QVERIFY(start());
-    QTRY_COMPARE(networks->topLevelItemCount(), 1);
+    QVERIFY(startListing(1));
     auto *box = child<QGroupBox>(window, "infoPanel");
     const QRect before = box->geometry();
     QVERIFY(pressNetwork(QStringLiteral("A network name that fills all 32")));
