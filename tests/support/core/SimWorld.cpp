@@ -4,14 +4,14 @@
 
 namespace testsupport {
 
-Sim::Adapter adapter(uint32_t n)
+Sim::Adapter adapter(uint32_t n, const QString &description)
 {
     Sim::Adapter a;
     a.guid.data1 = 0x5A1E0000u + n;
     a.guid.data2 = 0xBEEF;
     a.guid.data3 = 0x4C0D;
     a.guid.data4 = {0x8A, 0x01, 0x02, 0x03, 0xC4, 0xD5, 0xE6, static_cast<uint8_t>(n)};
-    a.description = QStringLiteral("Wireless Adapter %1").arg(n).toStdU16String();
+    a.description = (description.isEmpty() ? QStringLiteral("Wireless Adapter %1").arg(n) : description).toStdU16String();
     return a;
 }
 
@@ -48,6 +48,12 @@ Sim::Network securedNetwork(const std::string &ssid, const std::string &key, int
     n.cipherAlgorithm = cipher;
     n.key = key;
     return n;
+}
+
+Sim::Network hidden(Sim::Network network)
+{
+    network.hidden = true;
+    return network;
 }
 
 std::u16string openProfile(const QString &name)

@@ -7,33 +7,33 @@
 #include "ui/DialogTestKit.h"
 #include "ui/MainWindowKit.h"
 #include "core/TestSettings.h"
-#include "ui/ModalAnswer.h"
 
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
 #include "platform/wlan/WlanClientProvider.h"
 #include "ui/main/AirvaneLite.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/dialogs/ConnectAP.h"
 
 #include "log/LogView.h"
-#include "platform/wlan/SimulatedWlanClient.h"
 #include "wireless/ConnectionState.h"
 #include "wireless/WirelessConnect.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
-
-#include <functional>
 
 namespace flowkit {
 
 using namespace mainwindowkit;
 
 inline const QString kAdapter = QStringLiteral("Contoso Wireless AX210");
-inline const QString kRightKey = QStringLiteral("correct-horse");
+inline const std::string kKey = "correct-horse";
+inline const QString kRightKey = QString::fromStdString(kKey);
 
 // Reason codes the simulated service reports.
 constexpr int kWrongKeyReason = 0x48014;
@@ -44,13 +44,27 @@ inline QString wrongKeyText()
         .arg(kWrongKeyReason);
 }
 
-// The simulated service with one difference: the engine is subscribed to notifications before a
-// connect request reaches the service. The engine itself subscribes only once its request has
+inline QString connectedText(const QString &ssid)
+{
+    return QStringLiteral("You successfully connected to ") + ssid;
+}
+
+// The simulated service with two differences. The engine is subscribed to notifications before a
+// connect request reaches the service: the engine itself subscribes only once its request has
 // returned, and the service reports the start of the attempt at once, so on a busy machine that
-// report could be lost and the window would never see the attempt as connecting.
+// report could be lost and the window would never see the attempt as connecting. And what the
+// service has queued reaches the engine before the engine stops listening, so the last report of a
+// canceled attempt always arrives (the case the window must stay quiet about).
 class FlowSim : public Sim
 {
 public:
+    uint32_t registerNotification(wlan::Handle handle, uint32_t sourceMask, bool ignoreDuplicate,
+                                  wlan::NotificationCallback callback, void *context) override
+    {
+        if (sourceMask == wlan::SourceNone)
+            waitForNotifications();
+        return Sim::registerNotification(handle, sourceMask, ignoreDuplicate, callback, context);
+    }
     uint32_t connect(wlan::Handle handle, const wlan::Guid &iface,
                      const wlan::ConnectionParameters &parameters) override
     {
@@ -59,87 +73,29 @@ public:
     }
 };
 
-inline Sim::Network openNetwork(const std::string &ssid, uint8_t bss, bool hidden = false)
-{
-    Sim::Network network = makeNetwork(ssid, false, 1, 0, 70, {makeBss(bss, 2437000)});
-    network.hidden = hidden;
-    return network;
-}
-
-inline Sim::Network securedNetwork(const std::string &ssid, uint8_t bss, int auth = 7, bool hidden = false)
-{
-    Sim::Network network = makeNetwork(ssid, true, auth, 4, 80, {makeBss(bss, 5180000)});
-    network.hidden = hidden;
-    return network;
-}
-
-inline QString connectedTo(const Sim &sim)
-{
-    return QString::fromStdU16String(sim.connectedProfile(0));
-}
-
-// The first row of a list whose column 0 reads `text` and that satisfies `extra`.
-inline QTreeWidgetItem *rowWhere(const QTreeWidget *list, const QString &text,
-                                 const std::function<bool(QTreeWidgetItem *)> &extra = {})
-{
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *row = list->topLevelItem(i);
-        if (row->text(0) == text && (!extra || extra(row)))
-            return row;
-    }
-    return nullptr;
-}
-
 inline QString logText()
 {
     return LogView::exists() ? LogView::view()->toPlainText() : QString();
 }
 
-// Runs `action` on the next modal widget of type T other than `skip`. Other modal windows that
-// are already up (the password window is application-modal while it shows) are passed over.
+// Runs `action` on the next modal widget of type T, passing over the other modal windows that are
+// already up (the password window is application-modal while it shows).
 template <typename T>
-void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000, QPointer<QWidget> skip = {})
+void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000)
 {
+    auto *poll = new QTimer;
     const QDeadlineTimer deadline(timeoutMs);
-    testsupport::whenModalAppears(
-        [action, deadline, skip](QWidget *modal) {
-            T *dialog = qobject_cast<T *>(modal);
-            if (dialog && modal != skip.data()) {
-                action(dialog);
-                return;
-            }
-            if (deadline.hasExpired())
-                return;
-            QTimer::singleShot(20, [action, deadline, skip] {
-                whenDialogAppears<T>(action, int(qMax<qint64>(1, deadline.remainingTime())), skip);
-            });
-        },
-        timeoutMs);
+    QObject::connect(poll, &QTimer::timeout, [poll, action, deadline] {
+        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog && !deadline.hasExpired())
+            return;
+        poll->stop();
+        if (dialog)
+            action(dialog);
+        poll->deleteLater();
+    });
+    poll->start(10);
 }
-
-// Presses the given buttons in the next message boxes, one box after the other.
-inline void answerBoxes(const QStringList &buttons, QPointer<QWidget> previous = {})
-{
-    if (buttons.isEmpty())
-        return;
-    whenDialogAppears<MsgDialog>(
-        [buttons](MsgDialog *box) {
-            const QPointer<QWidget> answered(box);
-            // Answered from the box's own event loop, after the box has finished showing.
-            QTimer::singleShot(0, box, [box, buttons, answered] {
-                answerBoxes(buttons.mid(1), answered);
-                if (!testsupport::clickButton(box, buttons.first()))
-                    qWarning("no button %s", qPrintable(buttons.first()));
-            });
-        },
-        8000, previous);
-}
-
-inline void answerBox(const QString &button)
-{
-    answerBoxes({button});
-}
-
 
 // The one top-level window of this type (the connection dialogs have no parent).
 template <typename T>
@@ -152,8 +108,8 @@ T *topLevel()
     return nullptr;
 }
 
-// The real window against a simulated world with one adapter; each flow test adds its networks
-// between prepare() and start().
+// The real window against a fresh simulated world with one adapter; each flow test adds its
+// networks between prepare() and start().
 struct Flow
 {
     std::shared_ptr<Sim> sim;
@@ -164,14 +120,14 @@ struct Flow
 
     void prepare(bool notifyOpen = false, bool wpa3 = true)
     {
-        testsupport::resetSettings();
+        resetSettings();
         writeAppSetting(QLatin1String(SettingsKey::AutoRefreshWlanNetworks), false);
         if (!notifyOpen)
             writeAppSetting(QLatin1String(SettingsKey::NotifyWhenOpenAP), false);
         sim = std::make_shared<FlowSim>();
-        Sim::Adapter adapter = makeAdapter(0x0A0B0C0D, kAdapter.toStdU16String());
-        adapter.supportsWpa3 = wpa3;
-        sim->addAdapter(adapter);
+        Sim::Adapter first = adapter(0, kAdapter);
+        first.supportsWpa3 = wpa3;
+        sim->addAdapter(first);
         // Notifications reach the engine only after its connect request has returned.
         sim->setConnectDelay(300);
         wlan::setDefaultClient(sim);
@@ -189,6 +145,11 @@ struct Flow
         create();
         return activate(window);
     }
+    // Starts and waits until the network list has that many rows.
+    bool startListing(int rows)
+    {
+        return start() && QTest::qWaitFor([this, rows] { return networks->topLevelItemCount() == rows; }, 5000);
+    }
     void finish()
     {
         delete window;
@@ -196,15 +157,45 @@ struct Flow
     }
     QPushButton *connectButton() const { return child<QPushButton>(window, "connectButton"); }
     QString panel(const char *row) const { return panelValues(window, {QLatin1String(row)}).first(); }
+    QString connected() const { return QString::fromStdU16String(sim->connectedProfile(0)); }
+    QString profileXml(const QString &name) const
+    {
+        return QString::fromStdU16String(sim->storedProfileXml(0, name.toStdU16String()));
+    }
+    // The texts of the boxes shown so far.
+    QStringList boxTexts() const
+    {
+        QStringList texts;
+        for (const BoxLog::Box &box : boxes->boxes)
+            texts << box.text;
+        return texts;
+    }
     // Presses the network's row; false when it is not listed.
     bool pressNetwork(const QString &ssid)
     {
-        QTreeWidgetItem *row = findRow(networks, 0, ssid);
+        QTreeWidgetItem *row = findRow(networks, ssid);
         if (row)
             pressRow(networks, row);
         return row;
     }
+    // Picks the network row, presses Connect and hands the password window, which must offer that
+    // network, the key.
+    void connectWithKey(const QString &ssid, const QString &key)
+    {
+        auto *dialog = topLevel<ConnectAP>();
+        QVERIFY2(pressNetwork(ssid), qPrintable(ssid));
+        connectButton()->click();
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(child<QComboBox>(dialog, "comboBox")->currentText(), ssid);
+        child<QLineEdit>(dialog, "lineEdit")->setText(key);
+        child<QPushButton>(dialog, "pushButton")->click();
+    }
+    // Presses Connect and answers the box that follows with OK.
+    void connectAnsweringOk()
+    {
+        boxes->answers << QStringLiteral("OK");
+        connectButton()->click();
+    }
 };
 
 } // namespace flowkit
-

@@ -1,9 +1,10 @@
 #pragma once
 
-// Shared pieces of the main-window tests: a scripted wireless world, a log of the message boxes
-// the window shows, and small helpers to reach the window's widgets.
+// Shared pieces of the main-window tests: a log of the message boxes the window shows (answered
+// as told), and small helpers to reach the window's widgets. Worlds come from core/SimWorld.
 
-#include "platform/wlan/SimulatedWlanClient.h"
+#include "core/SimWorld.h"
+#include "ui/ModalAnswer.h"
 #include "ui/widgets/MsgDialog.h"
 
 #include <QApplication>
@@ -15,54 +16,16 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 namespace mainwindowkit {
 
-using Sim = wlan::SimulatedWlanClient;
+using namespace testsupport;
 
-inline wlan::Guid makeGuid(uint32_t first)
-{
-    wlan::Guid guid;
-    guid.data1 = first;
-    guid.data2 = 0x9ABC;
-    guid.data3 = 0xDEF0;
-    guid.data4 = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
-    return guid;
-}
-
-inline Sim::Adapter makeAdapter(uint32_t guidFirst, const std::u16string &description)
-{
-    Sim::Adapter adapter;
-    adapter.guid = makeGuid(guidFirst);
-    adapter.description = description;
-    return adapter;
-}
-
-inline Sim::Bss makeBss(uint8_t last, uint32_t frequencyKHz)
-{
-    Sim::Bss bss;
-    bss.bssid = {0x00, 0x11, 0x22, 0x33, 0x44, last};
-    bss.centerFrequencyKHz = frequencyKHz;
-    return bss;
-}
-
-inline Sim::Network makeNetwork(const std::string &ssid, bool secured, int auth, int cipher,
-                                uint32_t quality, std::vector<Sim::Bss> bss)
-{
-    Sim::Network network;
-    network.ssid = ssid;
-    network.securityEnabled = secured;
-    network.authAlgorithm = auth;
-    network.cipherAlgorithm = cipher;
-    network.signalQuality = quality;
-    network.bss = std::move(bss);
-    network.key = secured ? "correct-horse" : "";
-    return network;
-}
-
-// Records every message box shown while it lives. A box nobody answers is closed after a while,
-// so an unexpected box makes a test fail instead of hanging it.
+// Records every message box shown while it lives and presses the next of `answers` in it. A box
+// nobody answers is closed after a while, so an unexpected box makes a test fail instead of
+// hanging it.
 class BoxLog : public QObject
 {
 public:
@@ -76,6 +39,7 @@ public:
     ~BoxLog() override { qApp->removeEventFilter(this); }
 
     QList<Box> boxes;
+    QStringList answers;
 
     int count(const QString &text) const
     {
@@ -88,20 +52,27 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show) {
-            if (auto *box = qobject_cast<MsgDialog *>(watched)) {
-                Box seen{box->windowTitle(), QString()};
-                for (QLabel *label : box->findChildren<QLabel *>()) {
-                    if (!label->text().isEmpty()) {
-                        seen.text = label->text();
-                        seen.plain = label->textFormat() == Qt::PlainText
-                            || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(seen.text));
-                    }
-                }
-                boxes << seen;
-                QTimer::singleShot(4000, box, [box] { box->reject(); });
+        auto *box = event->type() == QEvent::Show ? qobject_cast<MsgDialog *>(watched) : nullptr;
+        if (!box)
+            return false;
+        Box seen{box->windowTitle(), QString()};
+        for (QLabel *label : box->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty()) {
+                seen.text = label->text();
+                seen.plain = label->textFormat() == Qt::PlainText
+                    || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(seen.text));
             }
         }
+        boxes << seen;
+        // Answered from the box's own event loop, once it has finished showing.
+        if (!answers.isEmpty()) {
+            const QString button = answers.takeFirst();
+            QTimer::singleShot(0, box, [box, button] {
+                if (!clickButton(box, button))
+                    qWarning("no button %s", qPrintable(button));
+            });
+        }
+        QTimer::singleShot(4000, box, [box] { box->reject(); });
         return false;
     }
 };
@@ -124,11 +95,14 @@ inline QStringList panelValues(QWidget *window, const QStringList &rows)
     return values;
 }
 
-inline QTreeWidgetItem *findRow(const QTreeWidget *list, int column, const QString &text)
+// The first row of a list whose column 0 reads `text` and that satisfies `extra`.
+inline QTreeWidgetItem *findRow(const QTreeWidget *list, const QString &text,
+                                const std::function<bool(QTreeWidgetItem *)> &extra = {})
 {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (list->topLevelItem(i)->text(column) == text)
-            return list->topLevelItem(i);
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        if (row->text(0) == text && (!extra || extra(row)))
+            return row;
     }
     return nullptr;
 }

@@ -3,50 +3,30 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace testsupport {
 
-namespace {
-
-// Polls for the modal widget from the event loop that the dialog's exec() runs, then deletes itself.
-class ModalPoller : public QObject
-{
-public:
-    ModalPoller(std::function<void(QWidget *)> action, int timeoutMs)
-        : m_action(std::move(action)), m_timeoutMs(timeoutMs)
-    {
-        m_clock.start();
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-    }
-
-private:
-    void poll()
-    {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            m_timer.stop();
-            m_action(modal);
-            deleteLater();
-        } else if (m_clock.elapsed() > m_timeoutMs) {
-            m_timer.stop();
-            deleteLater();
-        }
-    }
-
-    std::function<void(QWidget *)> m_action;
-    int m_timeoutMs;
-    QElapsedTimer m_clock;
-    QTimer m_timer;
-};
-
-} // namespace
-
 void whenModalAppears(std::function<void(QWidget *)> action, int timeoutMs)
 {
-    new ModalPoller(std::move(action), timeoutMs);
+    // Polled from the event loop that the dialog's exec() runs.
+    auto *poll = new QTimer;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(poll, &QTimer::timeout, [poll, action, clock, timeoutMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal && clock.elapsed() <= timeoutMs)
+            return;
+        poll->stop();
+        if (modal)
+            action(modal);
+        poll->deleteLater();
+    });
+    poll->start(10);
 }
 
 bool clickButton(QWidget *dialog, const QString &buttonText)
@@ -63,6 +43,56 @@ bool clickButton(QWidget *dialog, const QString &buttonText)
 void pressInNextModal(const QString &buttonText, int timeoutMs)
 {
     whenModalAppears([buttonText](QWidget *dialog) { clickButton(dialog, buttonText); }, timeoutMs);
+}
+
+ModalScript::ModalScript(QStringList answers) : pending(std::move(answers))
+{
+    connect(&poll, &QTimer::timeout, this, &ModalScript::answerNext);
+    poll.start(10);
+}
+
+void ModalScript::answerNext()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (pending.isEmpty() || !modal || modal == answered || !modal->isVisible())
+        return;
+    const QString answer = pending.constFirst();
+    if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+        if (answer != QLatin1String("cancel")) {
+            // The dialog may still be reading its folder and reset the choice; try again
+            // on the next tick until the choice holds.
+            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(answer);
+            else
+                files->selectFile(answer);
+            const QStringList chosen = files->selectedFiles();
+            if (chosen.size() != 1 || QFileInfo(chosen.at(0)).canonicalFilePath() != QFileInfo(answer).canonicalFilePath())
+                return;
+        }
+        answered = modal;
+        pending.removeFirst();
+        seen << QStringLiteral("file dialog: ") + files->windowTitle() + QLatin1Char(' ')
+                    + files->nameFilters().join(QLatin1Char(';'));
+        if (answer == QLatin1String("cancel"))
+            files->reject();
+        else
+            static_cast<QDialog *>(files)->done(QDialog::Accepted);
+        return;
+    }
+    answered = modal;
+    pending.removeFirst();
+    QString text;
+    for (QLabel *label : modal->findChildren<QLabel *>()) {
+        if (!label->text().isEmpty())
+            text = label->text();
+    }
+    seen << modal->windowTitle() + QStringLiteral(": ") + text;
+    for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
+        if (button->text().remove(QLatin1Char('&')) == answer) {
+            button->click();
+            return;
+        }
+    }
 }
 
 } // namespace testsupport
