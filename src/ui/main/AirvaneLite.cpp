@@ -191,8 +191,14 @@ void AirvaneLite::applyStoredSettings()
         readSetting(updates, QLatin1String(SettingsKey::CheckForUpdatesWhenAppStarts), true).toBool();
     // With updates switched off the program neither asks the server nor offers to switch them on
     // unasked at every start.
-    if (firstApplication && checkAtStart && updatesEnabled)
-        QTimer::singleShot(1500, windowChrome, &MainWindowChrome::checkForAppUpdatesQuietly);
+    if (firstApplication && checkAtStart && updatesEnabled) {
+        auto *quietCheck = new QTimer(this);
+        quietCheck->setObjectName(QStringLiteral("quietUpdateCheck"));
+        quietCheck->setSingleShot(true);
+        connect(quietCheck, &QTimer::timeout, windowChrome, &MainWindowChrome::checkForAppUpdatesQuietly);
+        connect(quietCheck, &QTimer::timeout, quietCheck, &QObject::deleteLater);
+        quietCheck->start(1500);
+    }
     firstApplication = false;
 
     if (autoRefreshEnabled())

@@ -49,22 +49,12 @@ inline QString connectedText(const QString &ssid)
     return QStringLiteral("You successfully connected to ") + ssid;
 }
 
-// The simulated service with two differences. The engine is subscribed to notifications before a
-// connect request reaches the service: the engine itself subscribes only once its request has
-// returned, and the service reports the start of the attempt at once, so on a busy machine that
-// report could be lost and the window would never see the attempt as connecting. And what the
-// service has queued reaches the engine before the engine stops listening, so the last report of a
-// canceled attempt always arrives (the case the window must stay quiet about).
+// The simulated service with one difference: the engine is subscribed to notifications before a
+// connect request reaches the service, so that on a busy machine the report of the attempt's start
+// cannot be lost and the window always sees the attempt as connecting.
 class FlowSim : public Sim
 {
 public:
-    uint32_t registerNotification(wlan::Handle handle, uint32_t sourceMask, bool ignoreDuplicate,
-                                  wlan::NotificationCallback callback, void *context) override
-    {
-        if (sourceMask == wlan::SourceNone)
-            waitForNotifications();
-        return Sim::registerNotification(handle, sourceMask, ignoreDuplicate, callback, context);
-    }
     uint32_t connect(wlan::Handle handle, const wlan::Guid &iface,
                      const wlan::ConnectionParameters &parameters) override
     {

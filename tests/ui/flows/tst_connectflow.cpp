@@ -123,6 +123,7 @@ private slots:
     void faults_everyShortcutFires();
     void faults_panelKeepsItsPlace();
     void faults_noCardUntilAnAdapterAppears();
+    void faults_noQuietUpdateCheckWithUpdatesOff();
 
     void refresh_emptyProfileListShowsPlaceholder();
     void refresh_refreshFailurePausesAutoRefreshUntilBoxCloses();
@@ -988,4 +989,14 @@ void TestConnectFlow::faults_noCardUntilAnAdapterAppears()
 }
 
 QTEST_MAIN(TestConnectFlow)
+void TestConnectFlow::faults_noQuietUpdateCheckWithUpdatesOff()
+{
+    // Switched off, updates are neither checked at start nor offered back unasked (with updates on,
+    // the wiring test sees the quiet check run).
+    writeSetting(QLatin1String(SettingsGroup::Updates), QLatin1String(SettingsKey::EnableUpdates), false);
+    sim->addNetwork(openNetwork("Cafe"));
+    QVERIFY(startListing(1));
+    QVERIFY(!window->findChild<QTimer *>(QStringLiteral("quietUpdateCheck")));
+}
+
 #include "tst_connectflow.moc"
