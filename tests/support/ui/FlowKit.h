@@ -6,6 +6,7 @@
 
 #include "ui/DialogTestKit.h"
 #include "ui/MainWindowKit.h"
+#include "ui/ModalAnswer.h"
 #include "core/TestSettings.h"
 
 #include "app/settings/SettingsKeys.h"
@@ -21,7 +22,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -73,18 +73,8 @@ inline QString logText()
 template <typename T>
 void whenDialogAppears(std::function<void(T *)> action, int timeoutMs = 8000)
 {
-    auto *poll = new QTimer;
-    const QDeadlineTimer deadline(timeoutMs);
-    QObject::connect(poll, &QTimer::timeout, [poll, action, deadline] {
-        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog && !deadline.hasExpired())
-            return;
-        poll->stop();
-        if (dialog)
-            action(dialog);
-        poll->deleteLater();
-    });
-    poll->start(10);
+    testsupport::whenModalAppears([action](QWidget *dialog) { action(static_cast<T *>(dialog)); }, timeoutMs,
+                                  [](QWidget *dialog) { return qobject_cast<T *>(dialog) != nullptr; });
 }
 
 // The one top-level window of this type (the connection dialogs have no parent).

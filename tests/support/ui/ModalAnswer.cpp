@@ -11,14 +11,16 @@
 
 namespace testsupport {
 
-void whenModalAppears(std::function<void(QWidget *)> action, int timeoutMs)
+void whenModalAppears(std::function<void(QWidget *)> action, int timeoutMs, std::function<bool(QWidget *)> accepts)
 {
     // Polled from the event loop that the dialog's exec() runs.
     auto *poll = new QTimer;
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(poll, &QTimer::timeout, [poll, action, clock, timeoutMs] {
+    QObject::connect(poll, &QTimer::timeout, [poll, action, clock, timeoutMs, accepts] {
         QWidget *modal = QApplication::activeModalWidget();
+        if (modal && accepts && !accepts(modal))
+            modal = nullptr;
         if (!modal && clock.elapsed() <= timeoutMs)
             return;
         poll->stop();

@@ -14,8 +14,10 @@ class QWidget;
 namespace testsupport {
 
 // Answers the next modal dialog that appears: waits (without blocking the event loop) until a
-// modal widget is active and hands it to `action`. Call before the code that opens the dialog.
-void whenModalAppears(std::function<void(QWidget *dialog)> action, int timeoutMs = 5000);
+// modal widget is active (and, with `accepts`, one it accepts, passing over the others) and hands
+// it to `action`. Call before the code that opens the dialog.
+void whenModalAppears(std::function<void(QWidget *dialog)> action, int timeoutMs = 5000,
+                      std::function<bool(QWidget *dialog)> accepts = {});
 
 // Clicks the dialog's button with this text ('&' removed); false when there is none.
 bool clickButton(QWidget *dialog, const QString &buttonText);
