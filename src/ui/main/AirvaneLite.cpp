@@ -11,6 +11,7 @@
 #include "ui/main/AppTray.h"
 #include "ui/main/ConnectionDialogs.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/main/EngineFailures.h"
 #include "ui/main/MainWindowChrome.h"
 #include "ui/main/NetworkColumn.h"
 #include "ui/main/NetworkInfoPanel.h"
@@ -116,6 +117,7 @@ AirvaneLite::AirvaneLite(QWidget *parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AirvaneLite::shutdown);
 
     applyStoredSettings();
+    failures = new EngineFailures(this);
     worker = new WirelessWorker(this);
     worker->start(this, flow);
 }
@@ -501,7 +503,7 @@ void AirvaneLite::interfaceRemoved(int index)
     adapterRemoved = true;
     if (ui->adapterSelector->count() == 0 || interfaceState() == Interface::NoCard) {
         clearLists();
-        wirelessCardNotFound();
+        failures->wirelessCardNotFound();
     } else {
         adapterIndexChanged(ui->adapterSelector->currentIndex());
     }
@@ -517,100 +519,6 @@ void AirvaneLite::connectDialogClosed()
 {
     startTimerAfterError();
     ui->connectButton->setEnabled(true);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Failures
-
-void AirvaneLite::wirelessCardNotFound()
-{
-    setAPTimerOff();
-    putNoCardEntry();
-    refreshShortcut->blockSignals(false);
-
-    const int answer = MsgDialog::run(this, tr("Error"),
-                                      tr("Wireless card was not found! Make sure you have wireless card enabled "
-                                         "and newest drivers installed!"),
-                                      MsgDialog::Critical, QMessageBox::Retry | QMessageBox::Cancel);
-    if (answer == QMessageBox::Retry) {
-        refreshData();
-    } else {
-        putNoCardEntry();
-        lists->showEmptyPlaceholders();
-    }
-    appendLog(tr("no wireless card found"));
-}
-
-void AirvaneLite::setWlanInterfacesError()
-{
-    setAPTimerOff();
-    const QString noCard = tr("Wireless card was not found");
-    if (ui->adapterSelector->count() == 0)
-        ui->adapterSelector->addItem(noCard);
-    else
-        ui->adapterSelector->setItemText(0, noCard);
-    setInterfaceState(Interface::NoCard);
-    ui->connectButton->setText(tr("Connect"));
-    refreshShortcut->blockSignals(false);
-
-    const int answer = MsgDialog::run(nullptr, tr("Error"), tr("Can't get wlan interfaces!"), MsgDialog::Critical,
-                                      QMessageBox::Retry | QMessageBox::Cancel);
-    if (answer == QMessageBox::Retry) {
-        retryInterfaces();
-    } else {
-        putNoCardEntry();
-        lists->showEmptyPlaceholders();
-    }
-}
-
-void AirvaneLite::setWlanAvailableNetworksError()
-{
-    if (adapterRemoved)
-        return;
-    setAPTimerOff();
-    lists->showEmptyPlaceholders();
-    ui->connectButton->setText(tr("Connect"));
-
-    const int answer = MsgDialog::run(this, tr("Warning"), tr("Can't get available networks!"), MsgDialog::Question,
-                                      QMessageBox::Retry | QMessageBox::Cancel);
-    if (answer == QMessageBox::Retry)
-        refreshData();
-    else
-        setNoWirelessAPAvailable();
-}
-
-void AirvaneLite::setRefreshFailed(int errorCode)
-{
-    clearLists();
-    lists->showPlaceholders();
-    // No scan completes after a refused scan, so the key would otherwise stay dead.
-    resumeRefreshControls();
-
-    if (interfaceState() == Interface::NoCard) {
-        retryInterfaces();
-        return;
-    }
-    setAPTimerOff();
-    MsgDialog::run(this, tr("Error"),
-                   QStringLiteral("%1 %2").arg(tr("Failed to refresh wlan networks! Error code:")).arg(errorCode),
-                   MsgDialog::Critical);
-    startTimerAfterError();
-}
-
-void AirvaneLite::setFailedToGetNetworkInfo(int errorCode)
-{
-    MsgDialog::run(this, tr("Error"),
-                   QStringLiteral("%1 %2").arg(tr("Failed to get network information! Error code:")).arg(errorCode),
-                   MsgDialog::Critical);
-}
-
-void AirvaneLite::setWlanUnregisterNotificationError(int errorCode)
-{
-    MsgDialog::run(this, tr("Error"),
-                   QStringLiteral("%1 %2 %3")
-                       .arg(tr("Could not unregister wlan notification!"), tr("Error code:"))
-                       .arg(errorCode),
-                   MsgDialog::Critical);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <optional>
 
 class ConnectionDialogs;
+class EngineFailures;
 class ConnectionFlow;
 class MainWindowChrome;
 class NetworkInfoPanel;
@@ -46,6 +47,8 @@ public:
     // other parts (log, changelog, settings dialog, update check, theme loader) are plugged in.
     MainWindowChrome *chrome() const { return windowChrome; }
     ConnectionDialogs *connectionDialogs() const { return dialogs; }
+    // Where the engine's failure reports go.
+    EngineFailures *engineFailures() const { return failures; }
     Interface::State interfaceState() const { return adapterState; }
 
     // For the parts of the window.
@@ -87,19 +90,13 @@ public slots:
     void setWirelessInterfaceData(const QVector<WirelessInterface> &interfaces);
     void setWirelessData(const QVector<WirelessAP> &networks);
     void setProfileWlanData(const QVector<WirelessAP> &profiles);
-    void wirelessCardNotFound();
-    void setWlanInterfacesError();
-    void setWlanAvailableNetworksError();
-    void setRefreshFailed(int errorCode);
     void setNetworksScanCompleted();
     void setAllWlanNetworks();
     void interfaceRemoved(int index);
-    void setFailedToGetNetworkInfo(int errorCode);
     void setNoWirelessAPAvailable();
     void setAPTimerOn();
     void setAPTimerOff();
     void setCheckWlanState();
-    void setWlanUnregisterNotificationError(int errorCode);
     // The password window's connection state, shown in the selected network row.
     void setSelectedNetworkState(const QString &state);
     void connectDialogClosed();
@@ -158,6 +155,9 @@ private slots:
     void refreshShortcutActivated();
 
 private:
+    // A part of the window that puts it back in order after a failure.
+    friend class EngineFailures;
+
     void buildToolbar();
     void buildShortcuts();
     void applyStoredSettings();
@@ -181,6 +181,7 @@ private:
     NetworkInfoPanel *infoPanel = nullptr;
     ConnectionFlow *flow = nullptr;
     ConnectionDialogs *dialogs = nullptr;
+    EngineFailures *failures = nullptr;
     WirelessWorker *worker = nullptr;
     MainWindowChrome *windowChrome = nullptr;
     QShortcut *refreshShortcut = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ui/main/AirvaneLite.h"
 #include "ui/main/ConnectionFlow.h"
+#include "ui/main/EngineFailures.h"
 #include "wireless/WirelessConnect.h"
 #include "wireless/WirelessTexts.h"
 
@@ -41,6 +42,8 @@ void WirelessWorker::start(AirvaneLite *window, ConnectionFlow *flow)
     using W = WirelessConnect;
     using A = AirvaneLite;
     using F = ConnectionFlow;
+    using E = EngineFailures;
+    E *failures = window->engineFailures();
     connect(engine, &W::wirelessInterfaceData, window, &A::setWirelessInterfaceData);
     connect(engine, &W::appWirelessData, window, &A::setWirelessData);
     connect(engine, &W::appProfileWlanData, window, &A::setProfileWlanData);
@@ -49,19 +52,19 @@ void WirelessWorker::start(AirvaneLite *window, ConnectionFlow *flow)
     connect(flow, &F::securedProfileConnectRequest, engine, &W::connectSecuredAP);
     connect(flow, &F::openProfileConnectRequest, engine, &W::connectOpenAP);
     connect(engine, &W::apDisconnected, flow, &F::setAPDisconnected);
-    connect(engine, &W::wirelessCardNotDetected, window, &A::wirelessCardNotFound);
-    connect(engine, &W::wlanInterfacesError, window, &A::setWlanInterfacesError);
+    connect(engine, &W::wirelessCardNotDetected, failures, &E::wirelessCardNotFound);
+    connect(engine, &W::wlanInterfacesError, failures, &E::setWlanInterfacesError);
     connect(engine, &W::notifyOpenAP, window, &A::setNotifyOpenAP);
     connect(window, &A::updateWlanInterface, engine, &W::manageWlanInterface);
     connect(window, &A::refreshWlanNetworks, engine, &W::refreshNetworks);
-    connect(engine, &W::refreshFailed, window, &A::setRefreshFailed);
+    connect(engine, &W::refreshFailed, failures, &E::setRefreshFailed);
     connect(engine, &W::networksScanCompleted, window, &A::setNetworksScanCompleted);
     connect(engine, &W::wlanNetworksAdded, window, &A::setAllWlanNetworks);
     connect(engine, &W::apConnecting, flow, &F::setAPConnecting);
     connect(engine, &W::apNotConnected, flow, &F::setAPNotConnected);
     connect(engine, &W::apConnectionComplete, flow, &F::setAPConnected);
     connect(engine, &W::apConnectionFailed, flow, &F::setAPConnectionFailed);
-    connect(engine, &W::wlanAvailableNetworksError, window, &A::setWlanAvailableNetworksError);
+    connect(engine, &W::wlanAvailableNetworksError, failures, &E::setWlanAvailableNetworksError);
     connect(flow, &F::cancelRequest, engine, &W::cancelAP, Qt::DirectConnection);
     connect(engine, &W::apCanceled, flow, &F::setAPCanceled);
     connect(engine, &W::apCancelFailed, flow, &F::setAPCancelFailed);
@@ -71,7 +74,7 @@ void WirelessWorker::start(AirvaneLite *window, ConnectionFlow *flow)
     connect(engine, &W::noWirelessAPAvailable, window, &A::setNoWirelessAPAvailable);
     connect(flow, &F::removeWlanProfile, engine, &W::setWlanDeleteProfile);
     connect(engine, &W::removeWlanProfileError, flow, &F::setRemoveWlanProfileError);
-    connect(engine, &W::failedToGetNetworkInfo, window, &A::setFailedToGetNetworkInfo);
+    connect(engine, &W::failedToGetNetworkInfo, failures, &E::setFailedToGetNetworkInfo);
     connect(engine, &W::wlanProfileRemoved, flow, &F::setWlanProfileRemoved);
     connect(flow, &F::removeFailedWlanProfile, engine, &W::deleteFailedWlanProfile);
     connect(engine, &W::wlanFailedProfileRemoved, flow, &F::failedWlanProfileRemoved);
@@ -79,7 +82,7 @@ void WirelessWorker::start(AirvaneLite *window, ConnectionFlow *flow)
     connect(engine, &W::removeInterface, window, &A::interfaceRemoved);
     connect(window, &A::wlanUnregisterNotification, engine, &W::setWlanUnregisterNotification,
             Qt::DirectConnection);
-    connect(engine, &W::wlanUnregisterNotificationError, window, &A::setWlanUnregisterNotificationError);
+    connect(engine, &W::wlanUnregisterNotificationError, failures, &E::setWlanUnregisterNotificationError);
     connect(this, &WirelessWorker::freeWlanResources, engine, &W::setFreeWlanResources, Qt::DirectConnection);
 
     thread->start(QThread::InheritPriority);
