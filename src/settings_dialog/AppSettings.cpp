@@ -185,6 +185,7 @@ AppSettings::AppSettings(QWidget *parent, SettingsDialogHooks dialogHooks)
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     ui->settingsMenuView->setVerticalScrollBar(new ScrollBar(Qt::Vertical, ui->settingsMenuView));
+    fitPagesToContent();
 
     buildMenu();
     fillSelectors();
@@ -829,6 +830,16 @@ void AppSettings::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
+void AppSettings::fitPagesToContent()
+{
+    // The pages scroll only vertically, so a page is never made narrower than its content: the
+    // right-hand buttons would go under the scroll bar (16 px wide under the pointer).
+    for (QScrollArea *area : findChildren<QScrollArea *>()) {
+        if (QWidget *content = area->widget())
+            area->setMinimumWidth(content->minimumSizeHint().width() + 16 + 2 * area->frameWidth());
+    }
+}
+
 void AppSettings::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
@@ -838,6 +849,7 @@ void AppSettings::changeEvent(QEvent *event)
         buildMenu();
         fillSelectors();
         markUnavailableCommands();
+        fitPagesToContent();
         if (connectionChecked) {
             ui->statusLabel->setText(texts[0]);
             ui->addressLabel->setText(texts[1]);

@@ -101,6 +101,7 @@ private slots:
 
 private:
     void buildMenu();
+    void fitPagesToContent();
     void fillSelectors();
     void loadSettings();
     void connectControls();

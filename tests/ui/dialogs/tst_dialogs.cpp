@@ -84,6 +84,7 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QWidget>
+#include <QScrollArea>
 #include <QtTest>
 
 #include <memory>
@@ -369,6 +370,7 @@ private slots:
     void settings_selectorsStoreEnumValues();
     void settings_storedValuesReloadAndDefaults();
     void settings_opacitySlider();
+    void settings_pagesAreNeverNarrowerThanTheirContent();
     void settings_fontChangeAsksRestartOnClose_data();
     void settings_fontChangeAsksRestartOnClose();
     void settings_resetFontAsksRestart();
@@ -2396,6 +2398,25 @@ void TestDialogs::settings_storedValuesReloadAndDefaults()
     QCOMPARE(readSetting(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage")).toInt(), 3);
     QCOMPARE(readSetting(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel")).toInt(), 0);
     QCOMPARE(readSetting(QStringLiteral("AppSettings"), QStringLiteral("AppTheme")).toInt(), 1);
+}
+
+void TestDialogs::settings_pagesAreNeverNarrowerThanTheirContent()
+{
+    // The pages do not scroll sideways: at the default size and in the longer Russian texts every
+    // page shows its whole width beside the vertical scroll bar.
+    settings->resize(850, 560);
+    settings->show();
+    QVERIFY(QTest::qWaitForWindowExposed(settings));
+    QTranslator program;
+    for (const App::Language language : {App::Language::English, App::Language::Russian}) {
+        loadTranslations(language, &program, nullptr);
+        for (QScrollArea *page : settings->findChildren<QScrollArea *>()) {
+            page->show();
+            QTRY_VERIFY2(page->viewport()->width() >= page->widget()->minimumSizeHint().width(),
+                         qPrintable(page->objectName()));
+        }
+    }
+    removeTranslations(&program, nullptr);
 }
 
 void TestDialogs::settings_opacitySlider()
