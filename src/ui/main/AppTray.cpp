@@ -78,12 +78,6 @@ QString AppTray::plainBalloonText(const QString &text)
     return os::notificationTextIsMarkup() ? text.toHtmlEscaped() : text;
 }
 
-QString AppTray::plainMenuText(const QString &text)
-{
-    QString plain = text;
-    return plain.replace(QLatin1Char('&'), QLatin1String("&&"));
-}
-
 void AppTray::activated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick && TrayPolicy::doubleClickShowsWindow(window->isVisible()))

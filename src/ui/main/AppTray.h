@@ -32,10 +32,8 @@ public:
     QMenu *menu() const { return trayMenu; }
     QSystemTrayIcon *icon() const { return trayIcon; }
 
-    // Text that came from outside the program (network names), safe to show in a balloon or a
-    // menu entry: no markup and no mnemonic.
+    // Text that came from outside the program, safe to show in a balloon: no markup.
     static QString plainBalloonText(const QString &text);
-    static QString plainMenuText(const QString &text);
 
 signals:
     // The window should become visible and active.
