@@ -6,7 +6,8 @@
 
 // The update check that the start-up sequence runs before it opens the program. The updater
 // provides the real one (its network worker on a thread of its own); the sequence only needs
-// the outcome, which arrives as exactly one of the four result signals, then finished().
+// the outcome, which arrives as one of the four result signals, then finished(); a manifest
+// without an entry for this channel ends with finished() alone.
 class StartupUpdateCheck : public QObject
 {
     Q_OBJECT

@@ -14,8 +14,8 @@
 #include <optional>
 
 class ConnectionDialogs;
-class EngineFailures;
 class ConnectionFlow;
+class EngineFailures;
 class MainWindowChrome;
 class NetworkInfoPanel;
 class QAction;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/appearance/AppFont.h"
-
 #include "app/settings/SettingsEnums.h"
 
 #include <QHash>

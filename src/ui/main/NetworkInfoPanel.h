@@ -2,8 +2,8 @@
 
 #include "wireless/WirelessInterface.h"
 
-#include <QObject>
 #include <QFont>
+#include <QObject>
 #include <QString>
 #include <QVector>
 
