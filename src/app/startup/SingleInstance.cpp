@@ -24,12 +24,18 @@ bool SingleInstance::takeMarker()
 {
     if (m_marker.isAttached())
         return true;
-    // A segment whose owner was killed outlives it on some systems (System V memory). Attaching
-    // and detaching again removes it when nobody else is attached; a live owner keeps it.
-    if (m_marker.attach())
-        m_marker.detach();
-    if (!m_marker.create(1, QSharedMemory::ReadWrite))
-        return false;
+    if (!m_marker.create(1, QSharedMemory::ReadWrite)) {
+        if (m_marker.error() != QSharedMemory::AlreadyExists)
+            return false;
+        // A segment whose owner was killed outlives it on some systems (System V memory), and its
+        // system key comes from a file number that a later key file may reuse after the temporary
+        // folder was emptied. Attaching and detaching removes it when nobody is attached; a live
+        // owner keeps it and the second attempt fails as it should.
+        if (m_marker.attach())
+            m_marker.detach();
+        if (!m_marker.create(1, QSharedMemory::ReadWrite))
+            return false;
+    }
     if (!m_listener) {
         m_listener = new os::RaiseListener(m_marker.key(), &SingleInstance::raiseLocalWindow, this);
         m_listener->listen();

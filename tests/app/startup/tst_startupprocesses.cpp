@@ -17,6 +17,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 // The program's start: the paths to the main window (splash, tray, update check), one instance at
 // a time, recovery after a fault, and restarting.
@@ -36,6 +37,16 @@ struct HolderWindow : QWidget
 
 int runHolder()
 {
+    // A question would keep the holder waiting unseen: say so and end, so the case fails at once.
+    QTimer questionWatch;
+    QObject::connect(&questionWatch, &QTimer::timeout, [] {
+        if (QApplication::activeModalWidget()) {
+            std::puts("ASKED");
+            std::fflush(stdout);
+            std::_Exit(3);
+        }
+    });
+    questionWatch.start(20);
     SingleInstance instance(qEnvironmentVariable("AIRVANE_STARTUP_KEY"));
     if (instance.decide(QCoreApplication::arguments(), [] { return HolderTitle; }) != SingleInstance::Decision::Start)
         return 2;
@@ -66,6 +77,7 @@ struct Helper
         env.insert("AIRVANE_STARTUP_KEY", key);
         env.insert("AIRVANE_STARTUP_MARKER", marker);
         process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QCoreApplication::applicationFilePath(), QStringList());
     }
     ~Helper()
@@ -207,12 +219,30 @@ private slots:
         QCOMPARE(probe.error(), QSharedMemory::AlreadyExists);
     }
 
+    void killedInstanceLeavesNoMarker_data()
+    {
+        QTest::addColumn<bool>("temporaryFolderEmptied");
+        QTest::newRow("key file kept") << false;
+        QTest::newRow("temporary folder emptied") << true;
+    }
+
     void killedInstanceLeavesNoMarker()
     {
+        QFETCH(bool, temporaryFolderEmptied);
         Helper first("holder", m_key);
         QVERIFY2(first.waitForLine("READY"), first.output.constData());
         first.process.kill(); // SIGKILL: no chance to release anything
         QVERIFY(first.process.waitForFinished(10000));
+        if (temporaryFolderEmptied) {
+            // The system names the marker's key files after a hash of the key; without them,
+            // the next key file usually gets the freed file number and with it the old marker's key.
+            const QString hash = QCryptographicHash::hash(m_key.toUtf8(), QCryptographicHash::Sha1).toHex();
+            QDir temp = QDir::temp();
+            const QStringList keyFiles = temp.entryList({"*" + hash}, QDir::Files | QDir::System);
+            QVERIFY(!keyFiles.isEmpty());
+            for (const QString &file : keyFiles)
+                QVERIFY(temp.remove(file));
+        }
 
         Helper next("holder", m_key); // a question would keep it from ever saying READY
         QVERIFY2(next.waitForLine("READY"), next.output.constData());
