@@ -24,17 +24,17 @@ bool SingleInstance::takeMarker()
 {
     if (m_marker.isAttached())
         return true;
-    if (!m_marker.create(1, QSharedMemory::ReadWrite)) {
-        if (m_marker.error() != QSharedMemory::AlreadyExists)
+    // A segment whose owner was killed outlives it on some systems (System V memory), and its
+    // system key comes from a file number that a later key file may reuse after the temporary
+    // folder was emptied. Attaching and detaching removes it when nobody is attached; a live
+    // owner keeps it. Removing one orphan also removes the key file, and the next key file may
+    // hit the key of another orphan, hence a few rounds.
+    int orphansLeftToClear = 8;
+    while (!m_marker.create(1, QSharedMemory::ReadWrite)) {
+        if (m_marker.error() != QSharedMemory::AlreadyExists || orphansLeftToClear-- == 0)
             return false;
-        // A segment whose owner was killed outlives it on some systems (System V memory), and its
-        // system key comes from a file number that a later key file may reuse after the temporary
-        // folder was emptied. Attaching and detaching removes it when nobody is attached; a live
-        // owner keeps it and the second attempt fails as it should.
         if (m_marker.attach())
             m_marker.detach();
-        if (!m_marker.create(1, QSharedMemory::ReadWrite))
-            return false;
     }
     if (!m_listener) {
         m_listener = new os::RaiseListener(m_marker.key(), &SingleInstance::raiseLocalWindow, this);
