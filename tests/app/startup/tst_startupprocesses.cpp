@@ -244,7 +244,7 @@ private slots:
                 QVERIFY(temp.remove(file));
         }
 
-        Helper next("holder", m_key); // a question would keep it from ever saying READY
+        Helper next("holder", m_key); // a question would make it say ASKED instead of READY
         QVERIFY2(next.waitForLine("READY"), next.output.constData());
     }
 
