@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -165,6 +166,20 @@ void useTemporarySettings()
 
 // ---- (c) children ---------------------------------------------------------------------------
 
+// Reports the listing once its rows are on screen. A shown window repaints what changed (its
+// pending update requests, as the event loop would next); a window that is not exposed yet paints
+// nothing until its first expose, which paints it whole.
+[[noreturn]] void reportListed(QWidget *window, int rows)
+{
+    if (window->windowHandle() && window->windowHandle()->isExposed())
+        QCoreApplication::sendPostedEvents(window, QEvent::UpdateRequest);
+    else
+        (void)QTest::qWaitForWindowExposed(window);
+    std::printf("listed %d\n", rows);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 int childProgram()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick"));
@@ -173,13 +188,8 @@ int childProgram()
     auto *window = new AirvaneLite;
     auto *list = window->findChild<QTreeWidget *>(QStringLiteral("networkList"));
     QObject::connect(window, &AirvaneLite::allWirelessNetworksData, window, [window, list] {
-        if (list->topLevelItemCount() == 0)
-            return;
-        // Reported once the rows have been painted.
-        window->repaint();
-        std::printf("listed %d\n", list->topLevelItemCount());
-        std::fflush(stdout);
-        std::_Exit(0);
+        if (list->topLevelItemCount() > 0)
+            reportListed(window, list->topLevelItemCount());
     });
     window->show();
     return qApp->exec();
@@ -191,10 +201,7 @@ int childBare()
     bare->window.show();
     QTimer::singleShot(0, [bare] {
         bare->fill(records(10, false), records(3, true));
-        bare->window.repaint();
-        std::printf("listed %d\n", bare->networks->topLevelItemCount());
-        std::fflush(stdout);
-        std::_Exit(0);
+        reportListed(&bare->window, bare->networks->topLevelItemCount());
     });
     return qApp->exec();
 }
