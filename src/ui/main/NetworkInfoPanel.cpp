@@ -67,9 +67,10 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
     for (const Row &row : rows) {
         row.caption->setFont(captionFont);
         row.value->setFont(valueFont);
-        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         row.value->setTextFormat(Qt::PlainText);
         row.value->setFixedWidth(ValueWidth);
+        // Last, so that the selectable text is laid out once, in its final font and format.
+        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         values << row.value->text();
     }
     shown.resize(rows.size());

@@ -60,6 +60,7 @@ private slots:
     void networkRows_data();
     void networkRows();
     void networkPressFillsPanel();
+    void panelValuesAreAsTallAsTheirText();
     void profilePressFillsPanelAndClearsNetworkSelection();
     void clipboardAfterNetworkPress();
     void returnWithoutSelectionWarns();
@@ -212,6 +213,39 @@ void TestMainWindowWiring::networkPressFillsPanel()
     QVERIFY(networks->selectedItems().isEmpty());
     QCOMPARE(selected.count(), 1);
     QCOMPARE(panelValues(window, {"network"}), QStringList{"Office"});
+}
+
+// The panel's values skip measuring each new text; they must still come out as tall as a plain
+// selectable label would, in any font and for text that needs a fallback font.
+void TestMainWindowWiring::panelValuesAreAsTallAsTheirText()
+{
+    auto *value = window->findChild<QLabel *>(QStringLiteral("networkValue"));
+    QVERIFY(value);
+    const QFont original = value->font();
+    QLabel reference;
+    reference.setTextFormat(Qt::PlainText);
+    reference.setFixedWidth(value->minimumWidth());
+    reference.setTextInteractionFlags(value->textInteractionFlags());
+    for (int scale : {1, 3}) {
+        QFont font = original;
+        if (original.pixelSize() > 0)
+            font.setPixelSize(original.pixelSize() * scale);
+        else
+            font.setPointSizeF(original.pointSizeF() * scale);
+        value->setFont(font);
+        reference.setFont(font);
+        for (const QString &text : {QStringLiteral("Office"), QStringLiteral("\u041a\u0430\u0444\u0435"),
+                                    QStringLiteral("\u4e2d\u6587\u7f51\u7edc"), QStringLiteral("\u0634\u0628\u0643\u0629"),
+                                    QStringLiteral("\u0e40\u0e04\u0e23\u0e37\u0e2d\u0e02\u0e48\u0e32\u0e22"),
+                                    QStringLiteral("\U0001F4F6 Free"), QString()}) {
+            value->setText(text);
+            reference.setText(text);
+            QCOMPARE(value->sizeHint().height(), reference.sizeHint().height());
+            QCOMPARE(value->minimumSizeHint().height(), reference.minimumSizeHint().height());
+        }
+    }
+    value->setFont(original);
+    value->setText(QStringLiteral("Unknown"));
 }
 
 void TestMainWindowWiring::profilePressFillsPanelAndClearsNetworkSelection()
