@@ -3,22 +3,38 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <tuple>
 
-PanelValueLabel::Measure PanelValueLabel::measured;
-int PanelValueLabel::lineHeight = -1;
+namespace {
+
+// What a line's height depends on, and the height last measured for it. Widgets live on the GUI
+// thread only, so the panel's values share one.
+struct LineMeasure
+{
+    QFont font;
+    Qt::TextInteractionFlags interaction;
+    Qt::TextFormat format = Qt::AutoText;
+    QMargins margins;
+    int margin = 0;
+    int indent = 0;
+    int height = -1;
+
+    bool sameAs(const LineMeasure &other) const
+    {
+        return std::tie(font, interaction, format, margins, margin, indent) ==
+               std::tie(other.font, other.interaction, other.format, other.margins, other.margin, other.indent);
+    }
+};
+
+LineMeasure &sharedMeasure()
+{
+    static LineMeasure measure;
+    return measure;
+}
+
+} // namespace
 
 PanelValueLabel::PanelValueLabel(QWidget *parent) : QLabel(parent) {}
-
-bool PanelValueLabel::Measure::operator==(const Measure &other) const
-{
-    return font == other.font && interaction == other.interaction && format == other.format &&
-           margins == other.margins && margin == other.margin && indent == other.indent;
-}
-
-PanelValueLabel::Measure PanelValueLabel::currentMeasure() const
-{
-    return {font(), textInteractionFlags(), textFormat(), contentsMargins(), margin(), indent()};
-}
 
 bool PanelValueLabel::textIsLatinInOwnFont() const
 {
@@ -35,13 +51,14 @@ QSize PanelValueLabel::sizeHint() const
 {
     if (!textIsLatinInOwnFont())
         return QLabel::sizeHint();
-    const Measure now = currentMeasure();
-    if (lineHeight < 0 || !(now == measured)) {
-        lineHeight = QLabel::sizeHint().height();
-        measured = now;
+    LineMeasure now{font(), textInteractionFlags(), textFormat(), contentsMargins(), margin(), indent()};
+    LineMeasure &shared = sharedMeasure();
+    if (shared.height < 0 || !now.sameAs(shared)) {
+        now.height = QLabel::sizeHint().height();
+        shared = now;
     }
     // The width is fixed by the panel; only the height is the label's to say.
-    return {minimumWidth(), lineHeight};
+    return {minimumWidth(), shared.height};
 }
 
 QSize PanelValueLabel::minimumSizeHint() const

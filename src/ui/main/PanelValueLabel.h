@@ -19,21 +19,5 @@ public:
     QSize minimumSizeHint() const override;
 
 private:
-    struct Measure
-    {
-        QFont font;
-        Qt::TextInteractionFlags interaction;
-        Qt::TextFormat format = Qt::AutoText;
-        QMargins margins;
-        int margin = 0;
-        int indent = 0;
-        bool operator==(const Measure &other) const;
-    };
-
-    Measure currentMeasure() const;
     bool textIsLatinInOwnFont() const;
-
-    // Widgets live on the GUI thread only, so the panel's values can share one measure.
-    static Measure measured;
-    static int lineHeight;
 };
