@@ -4,6 +4,7 @@
 #include "app/appearance/Translations.h"
 #include "app/settings/SettingsKeys.h"
 #include "app/settings/SettingsStore.h"
+#include "app/startup/ProgramWiring.h"
 #include "app/startup/TranslationResources.h"
 #include "platform/wlan/SimulatedWlanClient.h"
 #include "platform/wlan/WlanClientProvider.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
         wlan::SimulatedWlanClient::defaultScenarioJson(), nullptr));
 
     AirvaneLite window;
+    ProgramWiring::wireMainWindow(&window); // the shipped program's window: every entry live
     window.show();
     auto *profiles = window.findChild<QTreeWidget *>(QStringLiteral("profileList"));
     auto *networks = window.findChild<QTreeWidget *>(QStringLiteral("networkList"));

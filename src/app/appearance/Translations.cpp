@@ -3,7 +3,10 @@
 #include "app/appearance/InterfaceLanguage.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
+#include <QMutex>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
@@ -11,6 +14,48 @@ namespace {
 App::Language resolved(App::Language language)
 {
     return interfaceLanguageFor(language, QLocale::system().language());
+}
+
+// The file each translator was installed with, while it is installed. The guarded pointer tells
+// a translator destroyed since from another one made later at the same address.
+struct InstalledFile
+{
+    QPointer<const QTranslator> translator;
+    QString path;
+};
+
+struct InstalledFiles
+{
+    QMutex mutex;
+    QHash<const QTranslator *, InstalledFile> files;
+};
+
+InstalledFiles &installedFiles()
+{
+    static InstalledFiles installed;
+    return installed;
+}
+
+void noteInstalled(const QTranslator *translator, const QString &path)
+{
+    InstalledFiles &installed = installedFiles();
+    QMutexLocker lock(&installed.mutex);
+    installed.files.insert(translator, {translator, path});
+}
+
+void noteRemoved(const QTranslator *translator)
+{
+    InstalledFiles &installed = installedFiles();
+    QMutexLocker lock(&installed.mutex);
+    installed.files.remove(translator);
+}
+
+QString installedFile(const QTranslator *translator)
+{
+    InstalledFiles &installed = installedFiles();
+    QMutexLocker lock(&installed.mutex);
+    const auto found = installed.files.constFind(translator);
+    return found != installed.files.constEnd() && found->translator == translator ? found->path : QString();
 }
 
 bool loadAndInstall(QTranslator *translator, const QString &path)
@@ -21,6 +66,7 @@ bool loadAndInstall(QTranslator *translator, const QString &path)
     if (!translator->load(path))
         return false;
     QCoreApplication::installTranslator(translator);
+    noteInstalled(translator, path);
     return true;
 }
 
@@ -42,10 +88,14 @@ void removeTranslations(QTranslator *program, QTranslator *toolkit)
 {
     // The application keeps a plain list and removes one entry per call; a translator is never
     // installed twice here, so one call each is enough.
-    if (program)
+    if (program) {
         QCoreApplication::removeTranslator(program);
-    if (toolkit)
+        noteRemoved(program);
+    }
+    if (toolkit) {
         QCoreApplication::removeTranslator(toolkit);
+        noteRemoved(toolkit);
+    }
 }
 
 bool loadTranslations(App::Language language, QTranslator *program, QTranslator *toolkit)
@@ -61,4 +111,12 @@ bool loadTranslations(App::Language language, QTranslator *program, QTranslator 
 bool loadTranslations(QTranslator *program, QTranslator *toolkit)
 {
     return loadTranslations(readLanguage(), program, toolkit);
+}
+
+bool translationsInstalled(App::Language language, const QTranslator *program, const QTranslator *toolkit)
+{
+    const App::Language effective = resolved(language);
+    if (!program || installedFile(program) != programTranslationPath(effective))
+        return false;
+    return effective == App::Language::English || (toolkit && installedFile(toolkit) == toolkitTranslationPath(effective));
 }

@@ -23,3 +23,7 @@ bool loadTranslations(QTranslator *program, QTranslator *toolkit);
 
 // Takes both translators out of the application; null or not installed ones are ignored.
 void removeTranslations(QTranslator *program, QTranslator *toolkit);
+
+// Whether loadTranslations has installed the catalogues of the language in these translators and
+// they are still installed (for English the toolkit's catalogue is not asked for).
+bool translationsInstalled(App::Language language, const QTranslator *program, const QTranslator *toolkit);

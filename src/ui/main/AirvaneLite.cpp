@@ -182,7 +182,7 @@ void AirvaneLite::applyStoredSettings()
     WindowPersistence::restoreGeometry(this);
     WindowPersistence::restoreSplitter(ui->listSplitter);
 
-    windowChrome->applyLanguage(readLanguage());
+    windowChrome->applyStartLanguage(readLanguage());
     windowChrome->applyTheme(readTheme());
     windowChrome->setTitle();
     windowChrome->manageTraySettings();

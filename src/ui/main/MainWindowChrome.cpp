@@ -319,6 +319,20 @@ void MainWindowChrome::applyLanguage(App::Language language)
     emit languageApplied();
 }
 
+void MainWindowChrome::applyStartLanguage(App::Language language)
+{
+    const int value = static_cast<int>(language);
+    // The start installs the stored language before the window is made, so every text is in it
+    // already; installing it again would translate each of them a second time.
+    if (value >= 0 && value <= 3
+        && translationsInstalled(language, SharedTranslators::program(), SharedTranslators::toolkit())) {
+        currentLanguage = language;
+        mainMenus->setLanguageChecked(language);
+        return;
+    }
+    applyLanguage(language);
+}
+
 void MainWindowChrome::chooseTheme(App::Theme theme)
 {
     mainMenus->setThemeChecked(theme);

@@ -94,6 +94,8 @@ public slots:
     void chooseLanguage(App::Language language);
     // Installs the translations of the language (unknown values give English).
     void applyLanguage(App::Language language);
+    // The same for a window being made, unless the language is installed already.
+    void applyStartLanguage(App::Language language);
     void chooseTheme(App::Theme theme);
     void applyTheme(App::Theme theme);
 

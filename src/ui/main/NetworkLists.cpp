@@ -119,6 +119,9 @@ NetworkLists::NetworkLists(Ui::AirvaneLite *form, QWidget *window)
         list->setFont(font);
         list->header()->setFont(font);
         list->setIndentation(0);
+        // Every row is one line in the list's font (the delegate folds line breaks), so the first
+        // row's height is every row's: the list then measures one row, not each cell of each row.
+        list->setUniformRowHeights(true);
         list->setMouseTracking(true);
         list->setSortingEnabled(true);
         list->sortByColumn(0, Qt::AscendingOrder);

@@ -1,4 +1,5 @@
 #include "app/appearance/LanguageFormats.h"
+#include "app/appearance/SharedTranslators.h"
 #include "app/appearance/Translations.h"
 #include "app/settings/SettingsEnums.h"
 #include "app/settings/SettingsKeys.h"
@@ -13,6 +14,7 @@
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ConnectHAP.h"
 #include "ui/main/AirvaneLite.h"
+#include "ui/main/MainWindowChrome.h"
 #include "ui/widgets/MsgDialog.h"
 
 #include "core/TestSettings.h"
@@ -221,6 +223,66 @@ private slots:
         QCOMPARE(qApp->styleSheet(), dark);
         QVERIFY(LogView::view()->toPlainText().endsWith(": theme change was not applied"));
         qApp->setStyleSheet(QString());
+    }
+
+    void installedTranslationsAreKnown()
+    {
+        auto *program = new QTranslator;
+        QTranslator toolkit;
+        QVERIFY(loadTranslations(App::Language::Russian, program, &toolkit));
+        QVERIFY(translationsInstalled(App::Language::Russian, program, &toolkit));
+        QVERIFY(!translationsInstalled(App::Language::Ukrainian, program, &toolkit));
+        QVERIFY(!translationsInstalled(App::Language::Russian, program, nullptr));
+        QVERIFY(loadTranslations(App::Language::English, program, nullptr));
+        QVERIFY(translationsInstalled(App::Language::English, program, nullptr));
+        removeTranslations(program, &toolkit);
+        QVERIFY(!translationsInstalled(App::Language::English, program, nullptr));
+        QVERIFY(loadTranslations(App::Language::English, program, nullptr));
+        // Another translator may be made where a destroyed one was: it has installed nothing.
+        const QTranslator *gone = program;
+        delete program;
+        QVERIFY(!translationsInstalled(App::Language::English, gone, nullptr));
+    }
+
+    // The start installs the stored language before it makes the window, which keeps the texts it
+    // was made with; a window made while another language (or none) is installed turns to the
+    // stored one.
+    void aNewWindowSpeaksTheStoredLanguage_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<QString>("connect");
+        QTest::addColumn<QString>("unknown");
+        QTest::newRow("russian start") << 2 << "ru" << QStringLiteral("Подключиться") << QStringLiteral("Неизвестно");
+        QTest::newRow("english stored, russian installed") << 1 << "ru" << "Connect" << "Unknown";
+        QTest::newRow("ukrainian stored, none installed") << 3 << "" << QStringLiteral("Підключитися")
+                                                          << QStringLiteral("Невідомо");
+        QTest::newRow("russian loaded and taken out again") << 2 << "ru, removed" << QStringLiteral("Подключиться")
+                                                            << QStringLiteral("Неизвестно");
+    }
+
+    void aNewWindowSpeaksTheStoredLanguage()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, installed);
+        QFETCH(QString, connect);
+        QFETCH(QString, unknown);
+        m_window.reset(); // the wireless engine serves one window at a time
+        QTranslator *program = SharedTranslators::program();
+        QTranslator *toolkit = SharedTranslators::toolkit();
+        if (installed.startsWith(QLatin1String("ru")))
+            QVERIFY(loadTranslations(App::Language::Russian, program, toolkit));
+        if (installed.isEmpty() || installed.endsWith(QLatin1String("removed")))
+            removeTranslations(program, toolkit);
+        writeLanguage(static_cast<App::Language>(stored));
+        {
+            AirvaneLite window;
+            QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("connectButton"))->text(), connect);
+            QCOMPARE(window.findChild<QLabel *>(QStringLiteral("guidValue"))->text(), unknown);
+            QCOMPARE(window.chrome()->language(), static_cast<App::Language>(stored));
+            window.shutdown();
+        }
+        removeTranslations(program, toolkit);
     }
 
     void languageSwitchRetranslatesOpenWindows()
