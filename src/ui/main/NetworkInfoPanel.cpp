@@ -3,6 +3,7 @@
 
 #include "app/appearance/AppFont.h"
 #include "ui/main/NetworkColumn.h"
+#include "ui/main/PanelValueLabel.h"
 #include "ui/widgets/PlainText.h"
 
 #include <QLabel>
@@ -69,8 +70,7 @@ NetworkInfoPanel::NetworkInfoPanel(Ui::AirvaneLite *form, QWidget *window)
         row.value->setFont(valueFont);
         row.value->setTextFormat(Qt::PlainText);
         row.value->setFixedWidth(ValueWidth);
-        // Last, so that the selectable text is laid out once, in its final font and format.
-        row.value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        row.value->setSelectable();
         values << row.value->text();
     }
     shown.resize(rows.size());

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+class PanelValueLabel;
 class QLabel;
 class QTreeWidgetItem;
 class QWidget;
@@ -45,7 +46,7 @@ public:
 private:
     struct Row {
         QLabel *caption;
-        QLabel *value;
+        PanelValueLabel *value;
     };
     // What setValue last put into a value and in which font: the same text again needs no new
     // eliding, which measures the text.

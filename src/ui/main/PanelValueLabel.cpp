@@ -1,5 +1,6 @@
 #include "ui/main/PanelValueLabel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -35,6 +36,34 @@ LineMeasure &sharedMeasure()
 } // namespace
 
 PanelValueLabel::PanelValueLabel(QWidget *parent) : QLabel(parent) {}
+
+void PanelValueLabel::setSelectable()
+{
+    selectableOnFirstVisit = true;
+}
+
+bool PanelValueLabel::event(QEvent *event)
+{
+    if (selectableOnFirstVisit) {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::FocusIn:
+        case QEvent::ContextMenu:
+            selectableOnFirstVisit = false;
+            setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            // A press that comes without the pointer entering first found the label without a
+            // focus policy; it takes the focus a selectable label takes on a click.
+            if (event->type() == QEvent::MouseButtonPress)
+                setFocus(Qt::MouseFocusReason);
+            break;
+        default:
+            break;
+        }
+    }
+    return QLabel::event(event);
+}
 
 bool PanelValueLabel::textIsLatinInOwnFont() const
 {

@@ -15,9 +15,20 @@ class PanelValueLabel : public QLabel
 public:
     explicit PanelValueLabel(QWidget *parent = nullptr);
 
+    // Selectable by mouse and keyboard. A selectable label keeps its text as a document, which
+    // costs every value of a window that shows twenty of them; the document is made when the
+    // pointer, a click, the focus or a context menu first comes to the label, and the label looks
+    // the same before and after (as long as it is as tall as its text).
+    void setSelectable();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     bool textIsLatinInOwnFont() const;
+
+    bool selectableOnFirstVisit = false;
 };

@@ -19,6 +19,7 @@
 #include "ui/main/AirvaneLite.h"
 #include "ui/main/AppTray.h"
 #include "ui/main/MainWindowChrome.h"
+#include "ui/main/PanelValueLabel.h"
 #include "ui/widgets/AppQLabel.h"
 #include "updates/UpdateCheck.h"
 #include "wireless/ConnectionState.h"
@@ -27,6 +28,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -61,6 +63,7 @@ private slots:
     void networkRows();
     void networkPressFillsPanel();
     void panelValuesAreAsTallAsTheirText();
+    void panelValueSelectsWithoutChangingItsLook();
     void profilePressFillsPanelAndClearsNetworkSelection();
     void clipboardAfterNetworkPress();
     void returnWithoutSelectionWarns();
@@ -246,6 +249,51 @@ void TestMainWindowWiring::panelValuesAreAsTallAsTheirText()
     }
     value->setFont(original);
     value->setText(QStringLiteral("Unknown"));
+}
+
+// A value becomes selectable when first visited; until then it is drawn as a plain label, which
+// must look exactly like the selectable one it turns into. Both agree when the label is as tall as
+// its text, which the panel gives every value.
+void TestMainWindowWiring::panelValueSelectsWithoutChangingItsLook()
+{
+    const QList<PanelValueLabel *> values = window->findChildren<PanelValueLabel *>();
+    QCOMPARE(values.size(), 23);
+    const QSize shownSize = window->size();
+    for (int height : {window->minimumHeight(), window->minimumHeight() + 300}) {
+        window->resize(window->width(), height);
+        QTRY_COMPARE(window->height(), height);
+        window->layout()->activate();
+        for (PanelValueLabel *value : values)
+            QCOMPARE(value->height(), value->sizeHint().height());
+    }
+    window->resize(shownSize);
+
+    const auto freshValue = [&values](QWidget *parent) {
+        auto *value = new PanelValueLabel(parent);
+        value->setFont(values.first()->font());
+        value->setTextFormat(Qt::PlainText);
+        value->setFixedSize(values.first()->size());
+        value->setSelectable();
+        value->setText(QStringLiteral("5 GHz (Tom & Jerry's <5G>)"));
+        return value;
+    };
+    QWidget holder;
+    PanelValueLabel *hovered = freshValue(&holder);
+    const QImage plain = hovered->grab().toImage();
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(hovered, &enter);
+    QVERIFY(hovered->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(hovered->grab().toImage(), plain);
+
+    // A click that comes without the pointer entering (a touch, say) selects and gives focus too.
+    PanelValueLabel *clicked = freshValue(&holder);
+    clicked->move(0, 40);
+    QVERIFY(activate(&holder));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(clicked, &press);
+    QVERIFY(clicked->hasFocus());
+    QTest::keyClick(clicked, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(clicked->selectedText(), clicked->text());
 }
 
 void TestMainWindowWiring::profilePressFillsPanelAndClearsNetworkSelection()
