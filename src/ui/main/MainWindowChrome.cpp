@@ -323,13 +323,11 @@ void MainWindowChrome::applyStartLanguage(App::Language language)
 {
     const int value = static_cast<int>(language);
     // The start installs the stored language before the window is made, so every text is in it
-    // already; installing it again would translate each of them a second time.
+    // already and the menus check it since they were made; installing it again would translate
+    // each text a second time.
     if (value >= 0 && value <= 3
-        && translationsInstalled(language, SharedTranslators::program(), SharedTranslators::toolkit())) {
-        currentLanguage = language;
-        mainMenus->setLanguageChecked(language);
+        && translationsInstalled(language, SharedTranslators::program(), SharedTranslators::toolkit()))
         return;
-    }
     applyLanguage(language);
 }
 
