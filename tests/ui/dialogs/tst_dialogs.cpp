@@ -103,7 +103,7 @@ struct PasswordWindow : ConnectAP
     QComboBox *combo = findChild<QComboBox *>("comboBox");
     QLineEdit *password = findChild<QLineEdit *>("lineEdit");
     QPushButton *button = findChild<QPushButton *>("pushButton");
-    QPushButton *close = findChild<QPushButton *>("pushButton_2");
+    QPushButton *closeButton = findChild<QPushButton *>("pushButton_2");
     Switch *savePassword = findChild<Switch *>("savePasswordSwitch");
     Switch *autoConnect = findChild<Switch *>("autoConnectSwitch");
 
@@ -116,9 +116,9 @@ struct NotifyWindow : NotifyAP
 {
     QComboBox *combo = findChild<QComboBox *>("comboBox");
     QLabel *signal = findChild<QLabel *>("signalValue");
-    QPushButton *connect = findChild<QPushButton *>("connectButton");
+    QPushButton *connectButton = findChild<QPushButton *>("connectButton");
     QPushButton *remind = findChild<QPushButton *>("remindButton");
-    QPushButton *close = findChild<QPushButton *>("closeButton");
+    QPushButton *closeButton = findChild<QPushButton *>("closeButton");
     QPushButton *ok = findChild<QPushButton *>("okButton");
     QLabel *timerLabel = findChild<QLabel *>("timerLabel");
     QDateTimeEdit *moment = findChild<QDateTimeEdit *>("dateTimeEdit");
@@ -723,7 +723,7 @@ void TestDialogs::closingWhileConnectingCancelsFirst()
     recorder.clear();
 
     const auto box = answerNextBox(QStringLiteral("OK"));
-    QTest::mouseClick(dialog.close, Qt::LeftButton);
+    QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
     recorder.flush();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(withoutActivation(recorder.names()), QStringList({ "cancelRequest", "connectClosed" }));
@@ -922,7 +922,7 @@ void TestDialogs::refreshReplacesTheList()
     // The entry on offer and the data sent for it belong together.
     QCOMPARE(dialog.combo->currentText(), QStringLiteral("Library"));
     QCOMPARE(dialog.signal->text(), QStringLiteral("33% (-84 dBm)"));
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
     QCOMPARE(emissions(request), QStringList{ "Library|Library-5G|1|0|false|false|false" });
     dialog.setAPCanceled();
 
@@ -1024,22 +1024,22 @@ void TestDialogs::connectedStateAndDisconnect()
 
     dialog.setWlanStateConnected(QStringLiteral("Cafe"), DOT11_CIPHER_ALGO_NONE, false, DOT11_AUTH_ALGO_80211_OPEN);
     QCOMPARE(dialog.combo->currentText(), QStringLiteral("Cafe"));
-    QCOMPARE(dialog.connect->text(), QStringLiteral("Disconnect"));
+    QCOMPARE(dialog.connectButton->text(), QStringLiteral("Disconnect"));
     QVERIFY(!dialog.combo->isEnabled() && !dialog.remind->isEnabled());
     QCOMPARE(dialog.connectionState(), 2);
 
     auto box = answerNextBox(QStringLiteral("No"));
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
     QCOMPARE(box->text, QStringLiteral("Do you want to disconnect?"));
     QCOMPARE(disconnect.count(), 0);
     box = answerNextBox(QStringLiteral("Yes"));
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
     QCOMPARE(disconnect.count(), 1);
     QCOMPARE(request.count(), 0);
 
     dialog.setWlanStateDisconnected();
     QCOMPARE(dialog.connectionState(), 0);
-    QCOMPARE(dialog.connect->text(), QStringLiteral("Connect now"));
+    QCOMPARE(dialog.connectButton->text(), QStringLiteral("Connect now"));
     QVERIFY(dialog.combo->isEnabled() && dialog.remind->isEnabled());
 }
 
@@ -1062,21 +1062,21 @@ void TestDialogs::hiddenOpenNetworkGoesThroughDialog()
         hap->findChild<QLineEdit *>("lineEdit")->setText(QStringLiteral("Backyard"));
         QTest::mouseClick(hap->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
     });
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
 
     QCOMPARE(handOver.count(), 1);
     QCOMPARE(ownRequest.count(), 0);
     QVERIFY(hapRequest);
     QCOMPARE(emissions(*hapRequest), QStringList{ "Backyard|Backyard|1|0|true|false|false" });
     QCOMPARE(emissions(current), QStringList{ "Backyard" });
-    QCOMPARE(dialog.connect->text(), QStringLiteral("Cancel"));
+    QCOMPARE(dialog.connectButton->text(), QStringLiteral("Cancel"));
 
     // Closing the name dialog without a name leaves nothing connecting.
     dialog.setAPCanceled();
     testsupport::whenModalAppears([](QWidget *modal) { modal->close(); });
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
     QCOMPARE(handOver.count(), 2);
-    QCOMPARE(dialog.connect->text(), QStringLiteral("Connect now"));
+    QCOMPARE(dialog.connectButton->text(), QStringLiteral("Connect now"));
     QCOMPARE(dialog.connectionState(), 0);
 }
 
@@ -1086,13 +1086,13 @@ void TestDialogs::closingReportsAndCancelsWhileConnecting()
     testsupport::SignalRecorder recorder(&dialog);
     dialog.setWlanOpenAPData({ open("Cafe") });
     dialog.show();
-    QTest::mouseClick(dialog.connect, Qt::LeftButton);
+    QTest::mouseClick(dialog.connectButton, Qt::LeftButton);
     recorder.flush();
     recorder.clear();
 
     // No WLAN session in the test: the engine refuses the cancel and this window says so.
     const auto box = answerNextBox(QStringLiteral("OK"));
-    QTest::mouseClick(dialog.close, Qt::LeftButton);
+    QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
     recorder.flush();
     QCOMPARE(withoutActivation(recorder.names()), QStringList({ "cancelRequest", "notifyAPClosed" }));
     QCOMPARE(box->text, QStringLiteral("Failed to cancel the network connection!\nError code: 6"));
