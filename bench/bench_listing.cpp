@@ -129,6 +129,15 @@ QStringList rowTexts(const WirelessAP &r, bool withProfile)
     return texts;
 }
 
+QVector<QStringList> rowsOf(const QVector<WirelessAP> &records, bool withProfile)
+{
+    QVector<QStringList> rows;
+    rows.reserve(records.size());
+    for (const WirelessAP &r : records)
+        rows << rowTexts(r, withProfile);
+    return rows;
+}
+
 // A bare window: two sorted tree widgets with the same columns, nothing else.
 struct BareWindow {
     QMainWindow window;
@@ -156,10 +165,7 @@ struct BareWindow {
 
     void fill(const QVector<WirelessAP> &networkRecords, const QVector<WirelessAP> &profileRecords)
     {
-        for (const WirelessAP &r : networkRecords)
-            networks->addTopLevelItem(new QTreeWidgetItem(rowTexts(r, false)));
-        for (const WirelessAP &r : profileRecords)
-            profiles->addTopLevelItem(new QTreeWidgetItem(rowTexts(r, true)));
+        fill(rowsOf(networkRecords, false), rowsOf(profileRecords, true));
     }
 
     void fill(const QVector<QStringList> &networkRows, const QVector<QStringList> &profileRows)
@@ -181,17 +187,11 @@ bool writeFirstListing(const QString &path)
     wlan::setDefaultClient(Sim::fromEnvironment());
     QVector<QStringList> networkRows, profileRows;
     const QMetaObject::Connection networks =
-        QObject::connect(engine, &WirelessConnect::appWirelessData, [&networkRows](const QVector<WirelessAP> &list) {
-            networkRows.clear();
-            for (const WirelessAP &r : list)
-                networkRows << rowTexts(r, false);
-        });
+        QObject::connect(engine, &WirelessConnect::appWirelessData,
+                         [&networkRows](const QVector<WirelessAP> &list) { networkRows = rowsOf(list, false); });
     const QMetaObject::Connection profiles =
-        QObject::connect(engine, &WirelessConnect::appProfileWlanData, [&profileRows](const QVector<WirelessAP> &list) {
-            profileRows.clear();
-            for (const WirelessAP &r : list)
-                profileRows << rowTexts(r, true);
-        });
+        QObject::connect(engine, &WirelessConnect::appProfileWlanData,
+                         [&profileRows](const QVector<WirelessAP> &list) { profileRows = rowsOf(list, true); });
     engine->initWlan();
     engine->setWirelessNetworks(0, false);
     QObject::disconnect(networks);
